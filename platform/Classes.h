@@ -1,0 +1,50 @@
+#pragma once
+// Object base classes, change events and the exception hierarchy.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "platform/Export.h"
+
+namespace FMX {
+
+class TObject;
+
+// Change notification taking the sender; may be unset (empty).
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+class VXFMX_API TObject {
+ public:
+  virtual ~TObject();
+  // The class's own name without namespaces, e.g. "TVXObjectRect".
+  std::string ClassName() const;
+};
+
+// Base of every error the library raises on purpose. Message() is the text
+// callers see; what() returns the same.
+class VXFMX_API Exception : public std::runtime_error {
+ public:
+  explicit Exception(const std::string& Message) : std::runtime_error(Message) {}
+  std::string Message() const { return what(); }
+};
+
+// Conversion failures: malformed number text, impossible assignments.
+class VXFMX_API EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// Base for objects that copy their contents from other objects.
+// Dest.Assign(Source) asks Source to assign itself to Dest; when neither side
+// knows the other, EConvertError "Cannot assign a <Source> to a <Dest>".
+class VXFMX_API TPersistent : public TObject {
+ public:
+  virtual void Assign(const TPersistent& Source);
+  virtual void AssignTo(TPersistent& Dest) const;
+
+ protected:
+  [[noreturn]] void AssignError(const TObject* Source) const;
+};
+
+}  // namespace FMX
