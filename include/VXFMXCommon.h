@@ -5,4 +5,5 @@
 #include "platform/Classes.h"
 #include "platform/Math.h"
 #include "platform/NumberText.h"
+#include "platform/Set.h"
 #include "platform/Types.h"

@@ -94,3 +94,15 @@ using TPoints = std::vector<TPoint>;
 using TSingleDynArray = std::vector<float>;
 
 }  // namespace FMX
+
+#include "platform/Set.h"
+
+namespace FMX {
+
+// Corners of a rectangle and how rounded corners are drawn.
+enum class TCorner : std::uint8_t { TopLeft, TopRight, BottomLeft, BottomRight };
+using TCorners = TSet<TCorner, std::uint8_t>;
+inline constexpr TCorners AllCorners = TCorners::FromBits(0x0F);
+enum class TCornerType : std::uint8_t { Round, Bevel, InnerRound, InnerLine };
+
+}  // namespace FMX
