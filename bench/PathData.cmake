@@ -1,0 +1,1 @@
+vxfmx_benchmark(path_data bench_path_data.cpp)

@@ -1,0 +1,1 @@
+vxfmx_benchmark(pathmeasure PathMeasure.cpp)

@@ -1,0 +1,247 @@
+// Hit tests and length measurement on real icon paths, against Cairo doing
+// the same work in the same process.
+//
+// Corpus: the d="..." attributes of the SVG icons under VXFMX_ICON_DIR
+// (default /usr/share/icons/Adwaita).
+//
+// - PointInPath/*: the same query points against every path, our hit test
+//   with warm caches versus cairo_in_fill (even-odd, default tolerance 0.1),
+//   at the icons' own size and with each path scaled to fill 512 x 512.
+// - Length/*: parsing the path text and measuring it, versus building the
+//   already parsed path in Cairo, flattening it with cairo_copy_path_flat
+//   (tolerance 0.1) and adding up the flat segments. Length/CopyAndMeasure
+//   leaves the parsing out: the parsed points are copied in and measured.
+
+#include <benchmark/benchmark.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FMX.VX.Graphics/VXPathData.h"
+
+using namespace FMX::VX::Graphics;
+
+namespace {
+
+struct TCorpusPath {
+  std::string Text;
+  std::unique_ptr<TVXPathData> Path;  // parsed, at icon size or scaled
+  std::vector<TPointF> Probes;
+  cairo_t* Cr = nullptr;  // holds the same path as its current path
+};
+
+void AddToCairo(cairo_t* Cr, const TVXPathData& P) {
+  cairo_new_path(Cr);
+  for (const TPathSegment& S : P.Segments()) {
+    switch (S.Kind) {
+      case TPathPointKind::MoveTo: cairo_move_to(Cr, S.Pt(0).X, S.Pt(0).Y); break;
+      case TPathPointKind::LineTo: cairo_line_to(Cr, S.Pt(0).X, S.Pt(0).Y); break;
+      case TPathPointKind::CurveTo:
+        if (S.IsCompleteCurve())
+          cairo_curve_to(Cr, S.Pt(0).X, S.Pt(0).Y, S.Pt(1).X, S.Pt(1).Y, S.Pt(2).X, S.Pt(2).Y);
+        break;
+      case TPathPointKind::Close: cairo_close_path(Cr); break;
+    }
+  }
+}
+
+double Dist(double DX, double DY) { return std::sqrt(DX * DX + DY * DY); }
+
+std::vector<std::string> LoadCorpusText() {
+  const char* Env = std::getenv("VXFMX_ICON_DIR");
+  const std::filesystem::path Dir = Env ? Env : "/usr/share/icons/Adwaita";
+  std::vector<std::string> Texts;
+  std::error_code Ec;
+  for (auto It = std::filesystem::recursive_directory_iterator(Dir, Ec);
+       !Ec && It != std::filesystem::recursive_directory_iterator(); It.increment(Ec)) {
+    if (It->path().extension() != ".svg") continue;
+    std::ifstream In(It->path());
+    std::stringstream Buf;
+    Buf << In.rdbuf();
+    const std::string Svg = Buf.str();
+    for (std::size_t At = Svg.find(" d=\""); At != std::string::npos; At = Svg.find(" d=\"", At)) {
+      At += 4;
+      const std::size_t End = Svg.find('"', At);
+      if (End == std::string::npos) break;
+      Texts.push_back(Svg.substr(At, End - At));
+    }
+  }
+  std::sort(Texts.begin(), Texts.end());  // a stable order whatever the directory order
+  return Texts;
+}
+
+class TCorpus {
+ public:
+  explicit TCorpus(float FitSize) {
+    FSurface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+    std::mt19937 Rng(1);
+    for (std::string& Text : LoadCorpusText()) {
+      TCorpusPath C;
+      C.Path = std::make_unique<TVXPathData>();
+      C.Path->SetData(Text);
+      TRectF B = C.Path->GetBounds();
+      if (C.Path->IsEmpty() || !(B.Width() > 0) || !(B.Height() > 0)) continue;
+      if (FitSize > 0) {
+        const float S = float(FitSize / std::max(B.Width(), B.Height()));
+        C.Path->ApplyMatrix(TMatrix::CreateTranslation(-B.Left, -B.Top) * TMatrix::CreateScaling(S, S));
+        B = C.Path->GetBounds();
+      }
+      // Points over the bounds grown by a tenth on each side: some outside,
+      // most inside the box, where the work is.
+      const double MX = B.Width() * 0.1, MY = B.Height() * 0.1;
+      std::uniform_real_distribution<double> X(B.Left - MX, B.Right + MX), Y(B.Top - MY, B.Bottom + MY);
+      for (int i = 0; i < 32; ++i) C.Probes.push_back({float(X(Rng)), float(Y(Rng))});
+      C.Cr = cairo_create(FSurface);
+      cairo_set_fill_rule(C.Cr, CAIRO_FILL_RULE_EVEN_ODD);
+      AddToCairo(C.Cr, *C.Path);
+      C.Path->PointInPath(0, 0);  // warm the caches
+      C.Text = std::move(Text);
+      Paths.push_back(std::move(C));
+    }
+  }
+  ~TCorpus() {
+    for (TCorpusPath& C : Paths) cairo_destroy(C.Cr);
+    cairo_surface_destroy(FSurface);
+  }
+  std::size_t Queries() const {
+    std::size_t N = 0;
+    for (const TCorpusPath& C : Paths) N += C.Probes.size();
+    return N;
+  }
+
+  std::vector<TCorpusPath> Paths;
+
+ private:
+  cairo_surface_t* FSurface = nullptr;
+};
+
+TCorpus& IconCorpus() {
+  static TCorpus C(0);
+  return C;
+}
+TCorpus& LargeCorpus() {
+  static TCorpus C(512);
+  return C;
+}
+
+void HitOurs(benchmark::State& State, TCorpus& Corpus) {
+  std::size_t Hits = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths)
+      for (const TPointF& P : C.Probes) Hits += C.Path->PointInPath(P.X, P.Y);
+  benchmark::DoNotOptimize(Hits);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Queries()));
+  State.counters["paths"] = double(Corpus.Paths.size());
+}
+
+void HitCairo(benchmark::State& State, TCorpus& Corpus) {
+  std::size_t Hits = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths)
+      for (const TPointF& P : C.Probes) Hits += cairo_in_fill(C.Cr, P.X, P.Y);
+  benchmark::DoNotOptimize(Hits);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Queries()));
+}
+
+void BM_PointInPath_Icon(benchmark::State& S) { HitOurs(S, IconCorpus()); }
+void BM_PointInPath_Icon_Cairo(benchmark::State& S) { HitCairo(S, IconCorpus()); }
+void BM_PointInPath_512(benchmark::State& S) { HitOurs(S, LargeCorpus()); }
+void BM_PointInPath_512_Cairo(benchmark::State& S) { HitCairo(S, LargeCorpus()); }
+
+// Cold start: a fresh copy of each path and enough queries to build the
+// index, so the cost of flattening and indexing shows.
+void BM_PointInPath_512_ColdIndex(benchmark::State& State) {
+  TCorpus& Corpus = LargeCorpus();
+  std::size_t Hits = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths) {
+      TVXPathData P;
+      P.Assign(*C.Path);
+      for (int i = 0; i < 8; ++i) Hits += P.PointInPath(C.Probes[std::size_t(i)]);
+    }
+  benchmark::DoNotOptimize(Hits);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));
+}
+
+void BM_Length_ParseAndMeasure(benchmark::State& State) {
+  TCorpus& Corpus = IconCorpus();
+  TVXPathData P;
+  double Total = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths) {
+      P.SetData(C.Text);
+      Total += P.GetLength();
+    }
+  benchmark::DoNotOptimize(Total);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));
+}
+
+// The measurement alone: the parsed points copied in, then measured.
+void BM_Length_CopyAndMeasure(benchmark::State& State) {
+  TCorpus& Corpus = IconCorpus();
+  TVXPathData P;
+  double Total = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths) {
+      P.Assign(*C.Path);
+      Total += P.GetLength();
+    }
+  benchmark::DoNotOptimize(Total);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));
+}
+
+void BM_Length_Cairo_BuildAndFlatten(benchmark::State& State) {
+  TCorpus& Corpus = IconCorpus();
+  cairo_surface_t* Surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  cairo_t* Cr = cairo_create(Surface);
+  cairo_set_tolerance(Cr, 0.1);
+  double Total = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths) {
+      AddToCairo(Cr, *C.Path);
+      cairo_path_t* Flat = cairo_copy_path_flat(Cr);
+      double X = 0, Y = 0, SX = 0, SY = 0;
+      for (int i = 0; i < Flat->num_data; i += Flat->data[i].header.length) {
+        const cairo_path_data_t* D = &Flat->data[i];
+        if (D->header.type == CAIRO_PATH_MOVE_TO) {
+          X = SX = D[1].point.x;
+          Y = SY = D[1].point.y;
+        } else if (D->header.type == CAIRO_PATH_LINE_TO) {
+          Total += Dist(D[1].point.x - X, D[1].point.y - Y);
+          X = D[1].point.x;
+          Y = D[1].point.y;
+        } else if (D->header.type == CAIRO_PATH_CLOSE_PATH) {
+          Total += Dist(SX - X, SY - Y);
+          X = SX;
+          Y = SY;
+        }
+      }
+      cairo_path_destroy(Flat);
+    }
+  benchmark::DoNotOptimize(Total);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));
+  cairo_destroy(Cr);
+  cairo_surface_destroy(Surface);
+}
+
+}  // namespace
+
+BENCHMARK(BM_PointInPath_Icon);
+BENCHMARK(BM_PointInPath_Icon_Cairo);
+BENCHMARK(BM_PointInPath_512);
+BENCHMARK(BM_PointInPath_512_Cairo);
+BENCHMARK(BM_PointInPath_512_ColdIndex);
+BENCHMARK(BM_Length_ParseAndMeasure);
+BENCHMARK(BM_Length_CopyAndMeasure);
+BENCHMARK(BM_Length_Cairo_BuildAndFlatten);
+
+BENCHMARK_MAIN();

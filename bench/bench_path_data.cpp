@@ -1,0 +1,140 @@
+// Path text throughput: assigning Data versus only reading every number of
+// the same text with std::from_chars. The corpus is the path data (d="...")
+// of the Adwaita icon theme's SVG icons. The program ends by printing the
+// ratio of the two throughputs.
+
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "FMX.VX.Graphics/VXPathData.h"
+
+namespace {
+
+const char* const IconRoot = "/usr/share/icons/Adwaita";
+
+struct TCorpus {
+  std::vector<std::string> Texts;
+  std::size_t Bytes = 0;
+};
+
+const TCorpus& Corpus() {
+  static const TCorpus C = [] {
+    TCorpus Out;
+    std::error_code Ec;
+    for (const auto& Entry : std::filesystem::recursive_directory_iterator(IconRoot, Ec)) {
+      if (Entry.path().extension() != ".svg") continue;
+      std::ifstream In(Entry.path());
+      std::stringstream Buf;
+      Buf << In.rdbuf();
+      const std::string S = Buf.str();
+      for (std::size_t At = S.find(" d=\""); At != std::string::npos; At = S.find(" d=\"", At + 1)) {
+        std::size_t Start = At + 4, End = S.find('"', Start);
+        if (End == std::string::npos) break;
+        Out.Texts.push_back(S.substr(Start, End - Start));
+        Out.Bytes += End - Start;
+      }
+    }
+    return Out;
+  }();
+  return C;
+}
+
+bool CheckCorpus(benchmark::State& State) {
+  if (Corpus().Texts.empty()) {
+    State.SkipWithError("no icons under /usr/share/icons/Adwaita (install adwaita-icon-theme)");
+    return false;
+  }
+  return true;
+}
+
+// Baseline: find every number and convert it, nothing else.
+void BM_FromCharsNumbers(benchmark::State& State) {
+  if (!CheckCorpus(State)) return;
+  double Sum = 0;
+  std::size_t Numbers = 0;
+  for (auto _ : State) {
+    for (const std::string& T : Corpus().Texts) {
+      const char* P = T.data();
+      const char* End = P + T.size();
+      while (P < End) {
+        char C = *P;
+        if ((C >= '0' && C <= '9') || C == '-' || C == '.') {
+          double V;
+          auto [Next, Ec] = std::from_chars(P, End, V);
+          if (Ec == std::errc()) {
+            Sum += V;
+            ++Numbers;
+            P = Next;
+            continue;
+          }
+        }
+        ++P;
+      }
+    }
+    benchmark::DoNotOptimize(Sum);
+  }
+  State.SetBytesProcessed(std::int64_t(State.iterations()) * std::int64_t(Corpus().Bytes));
+  State.counters["numbers"] = double(Numbers) / double(State.iterations());
+}
+BENCHMARK(BM_FromCharsNumbers);
+
+void BM_SetData(benchmark::State& State) {
+  if (!CheckCorpus(State)) return;
+  FMX::VX::Graphics::TVXPathData Path;
+  std::size_t Points = 0;
+  for (auto _ : State) {
+    for (const std::string& T : Corpus().Texts) {
+      Path.SetData(T);
+      Points += std::size_t(Path.GetCount());
+    }
+    benchmark::DoNotOptimize(Points);
+  }
+  State.SetBytesProcessed(std::int64_t(State.iterations()) * std::int64_t(Corpus().Bytes));
+  State.counters["points"] = double(Points) / double(State.iterations());
+}
+BENCHMARK(BM_SetData);
+
+// Keeps the byte rates to print their ratio after the table.
+class TRatioReporter : public benchmark::ConsoleReporter {
+ public:
+  // Mean byte rate of each benchmark's runs (aggregates left out).
+  std::map<std::string, double> Rates;
+  void ReportRuns(const std::vector<Run>& Runs) override {
+    ConsoleReporter::ReportRuns(Runs);
+    for (const Run& R : Runs) {
+      auto It = R.counters.find("bytes_per_second");
+      if (It == R.counters.end() || R.error_occurred || R.run_type != Run::RT_Iteration) continue;
+      auto& [Sum, Count] = FSums[R.run_name.function_name];
+      Sum += It->second.value;
+      ++Count;
+      Rates[R.run_name.function_name] = Sum / Count;
+    }
+  }
+
+ private:
+  std::map<std::string, std::pair<double, int>> FSums;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  TRatioReporter Reporter;
+  benchmark::RunSpecifiedBenchmarks(&Reporter);
+  benchmark::Shutdown();
+  auto Base = Reporter.Rates.find("BM_FromCharsNumbers"), Parse = Reporter.Rates.find("BM_SetData");
+  if (Base != Reporter.Rates.end() && Parse != Reporter.Rates.end() && Base->second > 0)
+    std::printf("corpus: %zu path texts, %zu bytes; Data assignment runs at %.2f of the from_chars rate\n",
+                Corpus().Texts.size(), Corpus().Bytes, Parse->second / Base->second);
+  return 0;
+}

@@ -1,0 +1,1 @@
+vxfmx_fuzzer(path_data fuzz_path_data.cpp)

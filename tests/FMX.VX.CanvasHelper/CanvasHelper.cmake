@@ -1,0 +1,1 @@
+vxfmx_test_suite(canvas_helper CanvasSaveState_test.cpp CanvasHelper_test.cpp CanvasHelperPixels_test.cpp)

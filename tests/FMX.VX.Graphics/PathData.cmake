@@ -1,0 +1,1 @@
+vxfmx_test_suite(graphics_pathdata VXPathData_test.cpp PathParser_test.cpp PathArcs_test.cpp)

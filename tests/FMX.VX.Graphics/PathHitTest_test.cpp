@@ -1,0 +1,253 @@
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "FMX.VX.Graphics/Intersection.h"
+#include "FMX.VX.Graphics/VXPathData.h"
+
+using namespace FMX::VX::Graphics;
+
+namespace {
+
+// A circle of radius 50 around (50, 50) in four cubic quarters.
+#define CIRCLE \
+  "M100,50 C100,77.6 77.6,100 50,100 C22.4,100 0,77.6 0,50 C0,22.4 22.4,0 50,0 C77.6,0 100,22.4 100,50 Z"
+
+struct HitCase {
+  const char* Path;
+  float X, Y;
+  bool Inside;
+};
+
+TEST(PointInPath, Table) {
+  const HitCase Cases[] = {
+      {"M0,0 L10,0 L10,10 L0,10 Z", 5, 5, true},
+      // Left and top edges belong to the polygon, right and bottom ones do not.
+      {"M0,0 L10,0 L10,10 L0,10 Z", 0, 5, true},
+      {"M0,0 L10,0 L10,10 L0,10 Z", 5, 0, true},
+      {"M0,0 L10,0 L10,10 L0,10 Z", 10, 5, false},
+      {"M0,0 L10,0 L10,10 L0,10 Z", 5, 10, false},
+      {"M0,0 L10,0 L10,10 L0,10 Z", -1, 5, false},
+      // An open subpath is tested as if closed.
+      {"M0,0 L10,0 L10,10", 8, 2, true},
+      {"M0,0 L10,0 L10,10", 2, 8, false},
+      // Subpaths are tested on their own: neither overlap nor nesting cuts holes.
+      {"M0,0 L10,0 L10,10 L0,10 Z M5,5 L15,5 L15,15 L5,15 Z", 7, 7, true},
+      {"M0,0 L30,0 L30,30 L0,30 Z M10,10 L20,10 L20,20 L10,20 Z", 15, 15, true},
+      // A line after a close starts where that subpath began: (0,0)-(20,0)-(20,20) here.
+      {"M0,0 L-10,0 L-10,10 Z L20,0 L20,20", 15, 5, true},
+      // A curve of the circle, not the corners of its control polygon.
+      {CIRCLE, 50, 98, true},
+      {CIRCLE, 87, 87, false},  // inside the control polygon, outside the circle
+      {CIRCLE, 84.5f, 84.5f, true},
+      {"", 0, 0, false},
+      {"M5,5", 5, 5, false},
+  };
+  for (const HitCase& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    P.SetFillMode(fmNonZero);
+    EXPECT_EQ(P.PointInPath(C.X, C.Y), C.Inside) << C.Path << " at " << C.X << "," << C.Y;
+    EXPECT_EQ(P.PointInPath(TPointF{C.X, C.Y}), C.Inside);
+  }
+}
+
+TEST(PointInPath, FollowsChanges) {
+  TVXPathData P;
+  P.SetData("M0,0 L10,0 L10,10 L0,10 Z");
+  EXPECT_FALSE(P.PointInPath(15, 5));
+  P.SetData("M0,0 L20,0 L20,10 L0,10 Z");
+  EXPECT_TRUE(P.PointInPath(15, 5));
+  P.BeginUpdate();
+  P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
+  EXPECT_TRUE(P.PointInPath(15, 5));  // caches kept within the batch
+  P.EndUpdate();
+  EXPECT_FALSE(P.PointInPath(15, 5));
+  EXPECT_TRUE(P.PointInPath(115, 5));
+}
+
+// The banded index must give exactly what the polygon test gives on the whole
+// polygons, also on vertices, edges and band boundaries.
+TEST(PointInPath, IndexAgreesWithThePolygonTest) {
+  auto Ellipse = [](TVXPathData& P) { P.AddEllipse({0, 0, 400, 300}); };
+  // A zigzag that crosses every band and cell many times.
+  auto Zigzag = [](TVXPathData& P) {
+    P.MoveTo({0, 0});
+    for (int i = 1; i < 200; ++i) P.LineTo({float(i * 2), float(i % 2 ? 300 : 0)});
+    P.ClosePath();
+  };
+  auto Star = [](TVXPathData& P) {
+    P.MoveTo({350, 150});
+    for (int i = 1; i < 80; ++i) {
+      const double a = i * M_PI / 40, r = i % 2 ? 60 : 150;
+      P.LineTo({float(200 + r * std::cos(a)), float(150 + r * std::sin(a))});
+    }
+  };
+  std::vector<std::function<void(TVXPathData&)>> Shapes = {Ellipse, Zigzag, Star, [&](TVXPathData& P) {
+                                                             Ellipse(P);
+                                                             Star(P);
+                                                             P.SetData(P.Data() + " M0,0 L0,1000 L1,0 Z");
+                                                           }};
+  for (const auto& Shape : Shapes) {
+    TVXPathData P;
+    Shape(P);
+    std::mt19937 Rng(7);
+    std::uniform_real_distribution<float> X(-10, 410), Y(-10, 310);
+    std::vector<TPointF> Probes;
+    for (int i = 0; i < 20000; ++i) Probes.push_back({X(Rng), Y(Rng)});
+    for (const TCanvasPoints& Poly : P.ToPolygons())
+      for (std::size_t i = 0; i < Poly.size(); i += 3) {
+        Probes.push_back(Poly[i]);
+        Probes.push_back({float((double(Poly[i].X) + Poly[(i + 1) % Poly.size()].X) / 2), Poly[i].Y});
+      }
+    for (const TPointF& Q : Probes) {
+      bool Expected = false;
+      for (const TCanvasPoints& Poly : P.ToPolygons()) Expected = Expected || PointInPath(Poly, Q.X, Q.Y);
+      ASSERT_EQ(P.PointInPath(Q), Expected) << Q.X << "," << Q.Y;
+    }
+  }
+}
+
+// Regression: box checks that left out a non-finite vertex rejected points
+// that the polygon test counts as inside (the ring then need not cross an even
+// number of times).
+TEST(PointInPath, NonFiniteVerticesMatchThePolygonTest) {
+  const float Inf = std::numeric_limits<float>::infinity(), NaN = std::numeric_limits<float>::quiet_NaN();
+  for (const TPointF Odd : {TPointF{Inf, 5}, TPointF{NaN, 5}, TPointF{5, NaN}, TPointF{-Inf, -Inf}}) {
+    TVXPathData P;
+    P.MoveTo({0, 0});
+    P.LineTo(Odd);
+    P.LineTo({0, 10});
+    P.LineTo({10, 10});
+    P.ClosePath();
+    for (int i = 0; i < 8; ++i)
+      for (const TPointF Q : {TPointF{100, 2}, TPointF{5, 9}, TPointF{-3, 4}, TPointF{NaN, 1}}) {
+        bool Expected = false;
+        for (const TCanvasPoints& Poly : P.ToPolygons()) Expected = Expected || PointInPath(Poly, Q.X, Q.Y);
+        EXPECT_EQ(P.PointInPath(Q), Expected) << Odd.X << "," << Odd.Y << " at " << Q.X << "," << Q.Y;
+      }
+  }
+}
+
+// Cairo's even-odd fill of the same single-subpath curves, away from the edges.
+TEST(PointInPath, AgreesWithCairoAwayFromTheEdges) {
+  cairo_surface_t* Surface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
+  cairo_t* Cr = cairo_create(Surface);
+  cairo_set_fill_rule(Cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_set_tolerance(Cr, 0.01);
+  for (const char* D : {"M10,60 C10,-10 110,-10 110,60 C110,90 60,100 60,120 C60,100 10,90 10,60 Z",
+                        "M0,0 C200,0 -80,120 120,120 L0,120 Z", "M20,20 C150,20 -40,100 100,100 C60,0 10,140 20,20",
+                        "M50,25 A20,20 0 1,1 49.9,25 Z M80,80 L120,80 L120,120 L80,120 Z"}) {
+    TVXPathData P;
+    P.SetData(D);
+    cairo_new_path(Cr);
+    for (const TPathSegment& S : P.Segments()) {
+      if (S.Kind == TPathPointKind::MoveTo) cairo_move_to(Cr, S.Pt(0).X, S.Pt(0).Y);
+      if (S.Kind == TPathPointKind::LineTo) cairo_line_to(Cr, S.Pt(0).X, S.Pt(0).Y);
+      if (S.Kind == TPathPointKind::CurveTo)
+        cairo_curve_to(Cr, S.Pt(0).X, S.Pt(0).Y, S.Pt(1).X, S.Pt(1).Y, S.Pt(2).X, S.Pt(2).Y);
+      if (S.Kind == TPathPointKind::Close) cairo_close_path(Cr);
+    }
+    // Distance from a probe to the flattened outline, to skip points near an edge.
+    auto Near = [&](double X, double Y) {
+      for (const TCanvasPoints& Poly : P.ToPolygons())
+        for (std::size_t i = 0; i < Poly.size(); ++i) {
+          const TPointF A = Poly[i], B = Poly[(i + 1) % Poly.size()];
+          const double dx = B.X - A.X, dy = B.Y - A.Y, L2 = dx * dx + dy * dy;
+          const double t = L2 > 0 ? std::clamp(((X - A.X) * dx + (Y - A.Y) * dy) / L2, 0.0, 1.0) : 0;
+          if (std::hypot(X - A.X - t * dx, Y - A.Y - t * dy) < 0.5) return true;
+        }
+      return false;
+    };
+    int Compared = 0, Inside = 0;
+    for (double Y = -5.3; Y < 130; Y += 1.7)
+      for (double X = -5.1; X < 130; X += 1.3) {
+        if (Near(X, Y)) continue;
+        const bool Cairo = cairo_in_fill(Cr, X, Y);
+        ASSERT_EQ(P.PointInPath(float(X), float(Y)), Cairo) << D << " at " << X << "," << Y;
+        ++Compared;
+        Inside += Cairo;
+      }
+    EXPECT_GT(Inside, 200) << D;
+    EXPECT_GT(Compared - Inside, 200) << D;
+  }
+  cairo_destroy(Cr);
+  cairo_surface_destroy(Surface);
+}
+
+TEST(PointInPathOutline, Table) {
+  const HitCase Cases[] = {
+      {"M0,0 L10,0", 5, 0.5f, true},
+      {"M0,0 L10,0", 5, 1.5f, false},
+      {"M0,0 L10,0", -0.5f, 0, false},  // no caps
+      {"M0,0 L10,0", 10.5f, 0, false},
+      {"M0,0 L10,0 L10,10", 10.5f, 0.5f, true},
+      {"M0,0 L10,0 L10,10", 10.5f, -0.5f, false},  // no joins: outside both rectangles at the corner
+      // The closing edge of a closed subpath is stroked too.
+      {"M0,0 L10,0 L10,10 L0,10 Z", -0.5f, 5, true},
+      {"M0,0 L10,0 L10,10 L0,10 Z", 5, 5, false},
+      {"M0,0 L10,0 L10,10 L0,10", -0.5f, 5, false},
+      // On a circle of radius 50 around (50, 50): half a unit off the curve either way.
+      {CIRCLE, 50.3f, 100.5f, true},
+      {CIRCLE, 84.9f, 84.9f, true},  // 0.64 inside the curve, where the rectangles overlap
+      {CIRCLE, 50, 101.5f, false},
+      {CIRCLE, 50, 98.5f, false},
+      {"M5,5", 5, 5, false},
+  };
+  for (const HitCase& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    EXPECT_EQ(P.PointInPathOutline(C.X, C.Y, 2), C.Inside) << C.Path << " at " << C.X << "," << C.Y;
+    EXPECT_EQ(P.PointInPathOutline(TPointF{C.X, C.Y}, 2), C.Inside);
+  }
+}
+
+TEST(AddPathOutline, OneRectanglePerSegment) {
+  TVXPathData Source;
+  Source.SetData("M0,0 L10,0 L10,10 L20,10");
+  TVXPathData Out;
+  Out.SetData("M-5,-5");
+  int Changes = 0;
+  Out.SetOnChanged([&](TObject*) { ++Changes; });
+  Out.AddPathOutline(Source, 2);
+  EXPECT_EQ(Changes, 1);
+  ASSERT_EQ(Out.GetCount(), 2 + 3 * 5);  // the old move and close stay in front
+  EXPECT_EQ(Out.Data().substr(0, 40), "M-5,-5 Z M0,-1 L0,1 L10,1 L10,-1 Z M11,0");
+
+  // A closed square gets its closing edge as a fourth rectangle.
+  TVXPathData Square;
+  Square.SetData("M0,0 L10,0 L10,10 L0,10 Z");
+  TVXPathData Ring;
+  Ring.AddPathOutline(Square, 2);
+  EXPECT_EQ(Ring.GetCount(), 20);
+
+  TVXPathData Dot;
+  Dot.SetData("M5,5");
+  Dot.AddPathOutline(Dot, 2);
+  EXPECT_EQ(Dot.GetCount(), 2);
+  TVXPathData Single;
+  Single.MoveTo({1, 1});
+  Ring.AddPathOutline(Single, 2);
+  EXPECT_EQ(Ring.GetCount(), 20);
+}
+
+// On straight paths the outline test and the fill of the built outline use the
+// same rectangles, so they agree everywhere, boundaries included.
+TEST(AddPathOutline, FillAgreesWithTheOutlineTest) {
+  TVXPathData Source;
+  Source.SetData("M0,0 L37,11 L20,40 L3,21 Z M50,50 L80,52");
+  TVXPathData Outline;
+  Outline.AddPathOutline(Source, 3);
+  for (float Y = -3; Y < 56; Y += 0.25f)
+    for (float X = -3; X < 84; X += 0.25f)
+      ASSERT_EQ(Outline.PointInPath(X, Y), Source.PointInPathOutline(X, Y, 3)) << X << "," << Y;
+}
+
+}  // namespace

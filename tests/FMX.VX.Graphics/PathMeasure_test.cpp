@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "FMX.VX.Graphics/VXPathData.h"
+
+using namespace FMX::VX::Graphics;
+
+namespace {
+
+// "(0,0 3,0)(0,5 10,5)": the polygons in a compact form.
+std::string Text(const TVXPolygons& Polys) {
+  std::ostringstream S;
+  for (const TCanvasPoints& P : Polys) {
+    S << '(';
+    for (std::size_t i = 0; i < P.size(); ++i) S << (i ? " " : "") << P[i].X << ',' << P[i].Y;
+    S << ')';
+  }
+  return S.str();
+}
+
+struct MeasureCase {
+  std::string Name;
+  std::function<void(TVXPathData&)> Build;
+  std::string Polygons;
+  std::vector<std::vector<float>> Distances;
+};
+
+void Data(TVXPathData& P, const char* S) { P.SetData(S); }
+
+const std::vector<MeasureCase> kMeasure = {
+    {"Empty", [](TVXPathData&) {}, "", {}},
+    {"ClosedTriangle", [](TVXPathData& P) { Data(P, "M0,0 L3,0 L3,4 Z"); }, "(0,0 3,0 3,4 0,0)", {{0, 3, 7, 12}}},
+    // The jump between subpaths adds nothing; the next polygon repeats the distance reached.
+    {"TwoSubpaths", [](TVXPathData& P) { Data(P, "M0,0 L10,0 M0,5 L10,5"); }, "(0,0 10,0)(0,5 10,5)",
+     {{0, 10}, {10, 20}}},
+    {"SecondCloseAddsNothing", [](TVXPathData& P) { Data(P, "M0,0 L10,0 Z Z"); }, "(0,0 10,0 0,0)", {{0, 10, 20}}},
+    // After a close the current point is where that subpath began.
+    {"LineAfterClose", [](TVXPathData& P) { Data(P, "M0,0 L10,0 Z L6,8"); }, "(0,0 10,0 0,0)(0,0 6,8)",
+     {{0, 10, 20}, {20, 30}}},
+    {"CloseOpeningThePath",
+     [](TVXPathData& P) {
+       P.ClosePath();
+       P.LineTo({3, 4});
+     },
+     "(0,0 3,4)", {{0, 5}}},
+    {"IncompleteTrailingCurveSkipped",
+     [](TVXPathData& P) {
+       Data(P, "M0,0 L5,0");
+       P.AddPoint(TPathPointKind::CurveTo, {9, 9});
+       P.AddPoint(TPathPointKind::CurveTo, {9, 0});
+     },
+     "(0,0 5,0)", {{0, 5}}},
+};
+
+class Measurement : public testing::TestWithParam<MeasureCase> {};
+
+TEST_P(Measurement, PolygonsDistancesAndLength) {
+  const MeasureCase& C = GetParam();
+  TVXPathData P;
+  C.Build(P);
+  EXPECT_EQ(Text(P.ToPolygons()), C.Polygons);
+  ASSERT_EQ(P.Distances().size(), C.Distances.size());
+  double Last = 0;
+  for (std::size_t i = 0; i < C.Distances.size(); ++i) {
+    ASSERT_EQ(P.Distances()[i].size(), C.Distances[i].size()) << i;
+    for (std::size_t j = 0; j < C.Distances[i].size(); ++j)
+      EXPECT_NEAR(P.Distances()[i][j], C.Distances[i][j], 1e-5) << i << "," << j;
+    if (!C.Distances[i].empty()) Last = C.Distances[i].back();
+  }
+  EXPECT_NEAR(P.GetLength(), Last, 1e-5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, Measurement, testing::ValuesIn(kMeasure),
+                         [](const auto& Info) { return Info.param.Name; });
+
+// Arc length of the cubic by Simpson's rule on |B'(t)|.
+double CubicLength(TPointF P0, TPointF P1, TPointF P2, TPointF P3) {
+  auto Speed = [&](double t) {
+    const double u = 1 - t;
+    const double dx = 3 * (u * u * (P1.X - P0.X) + 2 * u * t * (P2.X - P1.X) + t * t * (P3.X - P2.X));
+    const double dy = 3 * (u * u * (P1.Y - P0.Y) + 2 * u * t * (P2.Y - P1.Y) + t * t * (P3.Y - P2.Y));
+    return std::hypot(dx, dy);
+  };
+  const int N = 200000;
+  double S = Speed(0) + Speed(1);
+  for (int i = 1; i < N; ++i) S += (i % 2 ? 4 : 2) * Speed(double(i) / N);
+  return S / (3.0 * N);
+}
+
+TEST(PathLength, CubicsMatchTheirArcLength) {
+  const float k = 55.22847f;  // quarter circle of radius 100
+  const std::vector<std::array<TPointF, 4>> Cubics = {
+      {{{100, 0}, {100, k}, {k, 100}, {0, 100}}},
+      {{{0, 0}, {120, 0}, {-20, 80}, {100, 80}}},   // S-curve
+      {{{0, 0}, {100, 100}, {0, 100}, {100, 0}}},   // loop-like, tight turn
+      {{{10, 10}, {10, 10}, {60, 40}, {60, 40}}},   // straight, speed zero at both ends
+      {{{0, 0}, {30, 40}, {-30, 40}, {0, 0}}},      // closed teardrop with a cusp-like tip
+  };
+  for (const auto& C : Cubics) {
+    TVXPathData P;
+    P.MoveTo(C[0]);
+    P.CurveTo(C[1], C[2], C[3]);
+    const double Truth = CubicLength(C[0], C[1], C[2], C[3]);
+    EXPECT_NEAR(P.GetLength(), Truth, Truth * 1e-3) << C[1].X << "," << C[1].Y;
+    // The points follow the curve from its start to its very end, about one unit apart.
+    const TCanvasPoints& Poly = P.ToPolygons().at(0);
+    EXPECT_EQ(Poly.front(), C[0]);
+    EXPECT_EQ(Poly.back(), C[3]);
+    double Longest = 0;
+    for (std::size_t i = 1; i < Poly.size(); ++i)
+      Longest = std::max(Longest, std::hypot(double(Poly[i].X) - Poly[i - 1].X, double(Poly[i].Y) - Poly[i - 1].Y));
+    EXPECT_LT(Longest, 2.0);
+    EXPECT_GT(Poly.size(), Truth * 0.9);
+  }
+}
+
+TEST(PathLength, CirclesFromArcs) {
+  for (const float R : {10.0f, 100.0f}) {
+    const double Truth = 2 * M_PI * R;
+    TVXPathData E;
+    E.AddEllipse({0, 0, 2 * R, 2 * R});
+    EXPECT_NEAR(E.GetLength(), Truth, Truth * 1e-3) << R;
+    TVXPathData A;
+    std::ostringstream S;
+    S << "M" << 2 * R << "," << R << " A" << R << "," << R << " 0 1,1 0," << R << " A" << R << "," << R
+      << " 0 1,1 " << 2 * R << "," << R << " Z";
+    A.SetData(S.str());
+    EXPECT_NEAR(A.GetLength(), Truth, Truth * 1e-3) << S.str();
+  }
+}
+
+TEST(PathLength, CurveOpeningThePathStartsAtTheOrigin) {
+  TVXPathData P;
+  P.CurveTo({10, 0}, {20, 0}, {30, 0});
+  EXPECT_EQ(P.ToPolygons().at(0).front(), (TPointF{0, 0}));
+  EXPECT_NEAR(P.GetLength(), 30, 1e-5);
+}
+
+TEST(MeasureCache, KeptUntilTheNextChange) {
+  TVXPathData P;
+  int Changes = 0;
+  P.SetOnChanged([&](TObject*) { ++Changes; });
+  P.SetData("M0,0 C10,0 20,10 20,20");
+  const TVXPolygons* Polys = &P.ToPolygons();
+  const TPointF* Data = Polys->at(0).data();
+  // Measuring neither rebuilds the polygons nor changes the path.
+  EXPECT_GT(P.GetLength(), 20);
+  EXPECT_EQ(P.ToPolygons().at(0).data(), Data);
+  EXPECT_EQ(Changes, 1);
+  P.LineTo({20, 30});
+  EXPECT_EQ(P.ToPolygons().at(0).back(), (TPointF{20, 30}));
+  EXPECT_EQ(P.Distances().at(0).size(), P.ToPolygons().at(0).size());
+
+  // A path of length zero is not measured again on every call either.
+  TVXPathData Dot;
+  Dot.MoveTo({5, 5});
+  EXPECT_EQ(Dot.GetLength(), 0);
+  const TPointF* DotData = Dot.ToPolygons().at(0).data();
+  EXPECT_EQ(Dot.GetLength(), 0);
+  EXPECT_EQ(Dot.ToPolygons().at(0).data(), DotData);
+}
+
+TEST(MeasureCache, BatchKeepsTheCachesUntilTheFinalEndUpdate) {
+  TVXPathData P;
+  P.SetData("M0,0 L10,0");
+  EXPECT_EQ(P.GetLength(), 10);
+  P.BeginUpdate();
+  P.BeginUpdate();
+  P.LineTo({10, 10});
+  EXPECT_EQ(P.GetLength(), 10);  // the path as it was
+  P.EndUpdate();
+  EXPECT_EQ(P.GetLength(), 10);
+  P.EndUpdate();
+  EXPECT_EQ(P.GetLength(), 20);
+
+  // Caches first built inside a batch describe the points at that moment.
+  P.SetData("M0,0 L10,0");
+  P.BeginUpdate();
+  P.LineTo({10, 10});
+  EXPECT_EQ(P.GetLength(), 20);
+  P.LineTo({0, 10});
+  EXPECT_EQ(Text(P.ToPolygons()), "(0,0 10,0 10,10)");
+  P.EndUpdate();
+  EXPECT_EQ(P.GetLength(), 30);
+}
+
+TEST(SplitDataByLength, Delimiters) {
+  TVXPathData P;
+  P.SetData("M0,0 L100,100");
+  EXPECT_EQ(P.SplitDataByLength(10, "|"), "M0,0 L100,100 |");
+  EXPECT_EQ(P.SplitDataByLength(100, "|"), "M0,0 L100,100 ");
+  EXPECT_EQ(P.SplitDataByLength(0, "\n"), "M0,0 \nL100,100 \n");
+  P.SetData("M0.1,0 C1,2 3,4 5,6 Z");
+  EXPECT_EQ(P.SplitDataByLength(-1, "|"), "M0.100000001490116,0 |C1,2 3,4 5,6 |Z |");
+  P.AddPoint(TPathPointKind::CurveTo, {7, 8});
+  EXPECT_EQ(P.SplitDataByLength(1000, "|"), "M0.100000001490116,0 C1,2 3,4 5,6 Z ");
+}
+
+TEST(SplitDataByLength, ParsesBackToTheSamePoints) {
+  for (const char* D : {"M2.5,3 l10.25,0 c1,1 2,-1 3.3,0 s4,4 5,5 h-7 v-3 z m40,40 a12,7 30 1,0 10,10 z",
+                        "M0,0 C0.1,0.2 0.3,0.7 1e-3,7 L-5,-5 Z M1,1 L2,2"}) {
+    TVXPathData P;
+    P.SetData(D);
+    TVXPathData Q;
+    Q.SetData(P.SplitDataByLength(16, "\n"));
+    ASSERT_EQ(Q.GetCount(), P.GetCount()) << D;
+    for (std::int32_t i = 0; i < P.GetCount(); ++i) EXPECT_EQ(Q.GetPoint(i), P.GetPoint(i)) << D << " @" << i;
+  }
+}
+
+}  // namespace

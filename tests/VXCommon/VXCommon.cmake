@@ -1,0 +1,1 @@
+vxfmx_test_suite(vxcommon VXCommon_test.cpp)

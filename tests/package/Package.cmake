@@ -1,0 +1,1 @@
+vxfmx_test_suite(package Package_test.cpp)

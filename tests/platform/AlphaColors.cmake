@@ -1,0 +1,1 @@
+vxfmx_test_suite(platform_alphacolors AlphaColors_test.cpp)

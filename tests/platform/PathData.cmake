@@ -1,0 +1,1 @@
+vxfmx_test_suite(platform_pathdata PathData_test.cpp)
