@@ -6,6 +6,7 @@
 // position; the next pass starts from there and a pass that consumes nothing
 // ends the parse.
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -399,8 +400,9 @@ class TPathParser {
 }  // namespace
 
 void ParsePathString(TVXPathData& Path, std::string_view Text) {
-  // Path text spends a few characters per stored point.
-  Path.Reserve(Path.Points().size() + Text.size() / 6 + 4);
+  // Path text spends a few characters per stored point; beyond a million
+  // points the vector grows on its own.
+  Path.Reserve(Path.Points().size() + std::min<std::size_t>(Text.size() / 6 + 4, std::size_t(1) << 20));
   TPathParser(Path, Text).Run();
 }
 

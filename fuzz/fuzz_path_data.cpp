@@ -98,6 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   F.Flatten(0.25f);
   for (const TPathPoint& Q : F.Points()) CHECK(Q.Kind != TPathPointKind::CurveTo);
   CheckClosePoints(F);
+  F.ApplyMatrix(FMX::TMatrix::CreateRotation(0.5f) * FMX::TMatrix::CreateTranslation(3, -4));
+  CheckClosePoints(F);
   if (AllFinite(P)) {
     FMX::TRectF B = P.GetBounds();
     for (const TPathSegment& S : P.Segments()) {

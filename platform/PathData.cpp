@@ -122,15 +122,6 @@ void TPathData::Append(TPathPointKind Kind, const TPointF& P) {
   FPoints.push_back({Kind, P});
 }
 
-void TPathData::RecomputeSubpathStart() {
-  FSubpathStart = {};
-  for (auto It = FPoints.rbegin(); It != FPoints.rend(); ++It)
-    if (It->Kind == TPathPointKind::MoveTo) {
-      FSubpathStart = It->Point;
-      break;
-    }
-}
-
 void TPathData::MoveTo(const TPointF& P) {
   Append(TPathPointKind::MoveTo, P);
   DoChanged();
@@ -209,8 +200,10 @@ void TPathData::Flatten(float Tolerance) {
   double Tol = (Tolerance > 0 && std::isfinite(Tolerance)) ? double(Tolerance) : 0.25;
   std::vector<TPathPoint> Out;
   Out.reserve(FPoints.size());
+  TPointF SubpathStart;
   for (const TPathSegment& S : Segments()) {
     if (S.Kind != TPathPointKind::CurveTo) {
+      if (S.Kind == TPathPointKind::MoveTo) SubpathStart = S.Pt(0);
       Out.push_back(S.Points[0]);
       continue;
     }
@@ -222,7 +215,7 @@ void TPathData::Flatten(float Tolerance) {
     Out.push_back({TPathPointKind::LineTo, P3});
   }
   FPoints = std::move(Out);
-  RecomputeSubpathStart();
+  FSubpathStart = SubpathStart;
   DoChanged();
 }
 
@@ -337,15 +330,21 @@ void TPathData::AddRectangle(const TRectF& Rect, float XRadius, float YRadius, T
 void TPathData::ApplyMatrix(const TMatrix& M) {
   // Close points are re-stored from the transformed moves so that they keep
   // holding their subpath's first point.
-  FSubpathStart = {};
-  for (TPathPoint& P : FPoints) {
-    if (P.Kind == TPathPointKind::Close) {
-      P.Point = FSubpathStart;
-      continue;
+  std::vector<TPathPoint> Out;
+  Out.reserve(FPoints.size());
+  TPointF SubpathStart;
+  for (const TPathSegment& S : Segments()) {
+    for (const TPathPoint& P : S.Points) {
+      if (P.Kind == TPathPointKind::Close) {
+        Out.push_back({P.Kind, SubpathStart});
+        continue;
+      }
+      Out.push_back({P.Kind, M.Transform(P.Point)});
+      if (P.Kind == TPathPointKind::MoveTo) SubpathStart = Out.back().Point;
     }
-    P.Point = M.Transform(P.Point);
-    if (P.Kind == TPathPointKind::MoveTo) FSubpathStart = P.Point;
   }
+  FPoints = std::move(Out);
+  FSubpathStart = SubpathStart;
   DoChanged();
 }
 

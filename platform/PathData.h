@@ -198,7 +198,6 @@ class VXFMX_API TPathData : public TPersistent {
 
  private:
   void Append(TPathPointKind Kind, const TPointF& P);
-  void RecomputeSubpathStart();
 
   std::vector<TPathPoint> FPoints;
   TPointF FSubpathStart;  // first point of the current subpath, stored with close points
