@@ -153,6 +153,11 @@ class TPathReader {
     if (First < End && *First == '+') ++First;
     if (First < End && *First == '-' && First == Begin) ++First;
     if (First < End && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadPlainDecimal(First, End, *Begin == '-', Value)) {
+        FPos = std::size_t(Ptr - FText.data());
+        SkipBlanksAndOneComma();
+        return true;
+      }
       const char* From = *Begin == '+' ? Begin + 1 : Begin;
       auto [Ptr, Ec] = std::from_chars(From, End, Value);
       if (Ec == std::errc() && !Continues(std::string_view(Begin, std::size_t(Ptr - Begin)), Ptr, End)) {
@@ -162,6 +167,38 @@ class TPathReader {
       }
     }
     return ToDouble(GetNumText(), Value);
+  }
+
+  // Most path numbers are short decimals without an exponent. Their digits
+  // form an integer M below 2^53 and their value is M / 10^k with k <= 22;
+  // both are exact doubles, so one division gives the correctly rounded
+  // value, the same as from_chars. Returns the end of the number, or nullptr
+  // when the text is not of that kind (an exponent follows, too many digits,
+  // no digit at all) and the general route must read it.
+  static const char* ReadPlainDecimal(const char* P, const char* End, bool Negative, double& Value) {
+    static constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr std::uint64_t Limit = std::uint64_t(1) << 53;
+    std::uint64_t M = 0;
+    int Digits = 0, Fraction = 0;
+    bool Point = false;
+    for (; P < End; ++P) {
+      const char C = *P;
+      if (IsDigit(C)) {
+        M = M * 10 + std::uint64_t(C - '0');
+        if (M >= Limit) return nullptr;
+        ++Digits;
+        Fraction += Point;
+      } else if (C == '.' && !Point) {
+        Point = true;
+      } else {
+        break;
+      }
+    }
+    if (Digits == 0 || Fraction > 22 || (P < End && IsExponent(*P))) return nullptr;
+    const double Magnitude = double(M) / Pow10[Fraction];
+    Value = Negative ? -Magnitude : Magnitude;
+    return P;
   }
 
   // True when GetNum would take the character at Next after Read.

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "FMX.VX.CanvasHelper/CanvasHelper.h"
 #include "platform/Bitmap.h"
 #include "platform/Math.h"
@@ -135,38 +136,10 @@ void DirectCairo(benchmark::State& State) {
 BENCHMARK(Helper)->Unit(benchmark::kMillisecond);
 BENCHMARK(DirectCairo)->Unit(benchmark::kMillisecond);
 
-// Console output plus the CPU time of every repetition, for the closing
-// ratio of medians. CPU time rather than wall time: the drawing is single
-// threaded, and wall time on a shared machine mostly measures the others.
-class TRatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    ConsoleReporter::ReportRuns(Runs);
-    // With --benchmark_report_aggregates_only only the aggregates arrive;
-    // their median stands in for the repetitions then.
-    for (const Run& R : Runs)
-      if (R.run_type == Run::RT_Iteration || R.aggregate_name == "median")
-        Times[R.run_name.function_name].push_back(R.GetAdjustedCPUTime());
-  }
-  double Median(const std::string& Name) {
-    std::vector<double>& T = Times[Name];
-    if (T.empty()) return 0;
-    std::sort(T.begin(), T.end());
-    return T.size() % 2 ? T[T.size() / 2] : (T[T.size() / 2 - 1] + T[T.size() / 2]) / 2;
-  }
-  std::map<std::string, std::vector<double>> Times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  TRatioReporter Reporter;
-  benchmark::RunSpecifiedBenchmarks(&Reporter);
-  benchmark::Shutdown();
-  const double H = Reporter.Median("Helper"), D = Reporter.Median("DirectCairo");
-  if (H > 0 && D > 0)
-    std::printf("helper / direct Cairo (median CPU time): %.3fx (goal: at most 1.15x)\n", H / D);
-  return 0;
+  return RunWithRatios(argc, argv, [](TRatioReporter& R) {
+    R.PrintTimeRatio("helper / direct Cairo, median CPU time", "Helper", "DirectCairo", "goal: at most 1.15x");
+  });
 }

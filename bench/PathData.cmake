@@ -1,1 +1,1 @@
-vxfmx_benchmark(path_data bench_path_data.cpp)
+vxfmx_benchmark(path_data PathData_bench.cpp)

@@ -1,1 +1,1 @@
-vxfmx_benchmark(pathmeasure PathMeasure.cpp)
+vxfmx_benchmark(pathmeasure PathMeasure_bench.cpp)

@@ -1,6 +1,7 @@
 #include "platform/RecordingCanvas.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "platform/Bitmap.h"
 #include "platform/NumberText.h"
@@ -11,11 +12,20 @@ namespace {
 
 std::string Num(float V) { return FloatToStr(double(V)); }
 
-std::string Pt(const TPointF& P) { return "(" + Num(P.X) + "," + Num(P.Y) + ")"; }
-
-std::string Rc(const TRectF& R) {
-  return "(" + Num(R.Left) + "," + Num(R.Top) + "," + Num(R.Right) + "," + Num(R.Bottom) + ")";
+// "(a,b,...)", or with other brackets.
+std::string Tuple(std::initializer_list<float> Values, char Open = '(', char Close = ')') {
+  std::string S(1, Open);
+  for (float V : Values) {
+    if (S.size() > 1) S += ',';
+    S += Num(V);
+  }
+  S += Close;
+  return S;
 }
+
+std::string Pt(const TPointF& P) { return Tuple({P.X, P.Y}); }
+
+std::string Rc(const TRectF& R) { return Tuple({R.Left, R.Top, R.Right, R.Bottom}); }
 
 std::string Hex(TAlphaColor C) {
   char Buf[9];
@@ -234,8 +244,7 @@ std::string TCanvasRecord::ToString() const {
   if (UsesStroke) S += " " + StrokeText(Stroke);
   if (UsesFont) S += " " + FontText(Font);
   if (UsesMatrix && !IsIdentity(Matrix))
-    S += " m=[" + Num(Matrix.m11) + "," + Num(Matrix.m12) + "," + Num(Matrix.m21) + "," + Num(Matrix.m22) + "," +
-         Num(Matrix.m31) + "," + Num(Matrix.m32) + "]";
+    S += " m=" + Tuple({Matrix.m11, Matrix.m12, Matrix.m21, Matrix.m22, Matrix.m31, Matrix.m32}, '[', ']');
   return S;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -225,4 +227,28 @@ TEST(PathParser, NumbersConvertExactlyAsStrToFloat) {
     EXPECT_EQ(P.GetPoint(0).Point.X, float(FMX::StrToFloat(Num))) << Num;
     EXPECT_EQ(P.GetPoint(0).Point.Y, 7.0f) << Num;
   }
+}
+
+// Random plain decimals around the limits of the exact division route
+// (16 to 18 digits, up to 25 after the point) read as StrToFloat reads them.
+TEST(PathParser, RandomDecimalsConvertExactlyAsStrToFloat) {
+  std::mt19937_64 Random(20261208);
+  std::string Text = "M";
+  std::vector<std::string> Numbers;
+  for (int I = 0; I < 4000; ++I) {
+    std::string Digits;
+    const int Count = 1 + int(Random() % 18);
+    for (int D = 0; D < Count; ++D) Digits += char('0' + Random() % 10);
+    const std::size_t PointAt = Random() % (Digits.size() + 8);
+    std::string Num = (Random() % 2 ? "-" : "");
+    if (PointAt < Digits.size()) Num += Digits.substr(0, PointAt) + "." + Digits.substr(PointAt);
+    else Num += "0." + std::string(PointAt - Digits.size(), '0') + Digits;
+    Numbers.push_back(Num);
+    Text += " " + Num + " 0";
+  }
+  TVXPathData P;
+  P.SetData(Text);
+  ASSERT_EQ(P.GetCount(), int(Numbers.size()));  // a move, then lines
+  for (std::size_t I = 0; I < Numbers.size(); ++I)
+    ASSERT_EQ(P.GetPoint(int(I)).Point.X, float(FMX::StrToFloat(Numbers[I]))) << Numbers[I];
 }

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 
 namespace {
@@ -103,38 +104,12 @@ void BM_SetData(benchmark::State& State) {
 }
 BENCHMARK(BM_SetData);
 
-// Keeps the byte rates to print their ratio after the table.
-class TRatioReporter : public benchmark::ConsoleReporter {
- public:
-  // Mean byte rate of each benchmark's runs (aggregates left out).
-  std::map<std::string, double> Rates;
-  void ReportRuns(const std::vector<Run>& Runs) override {
-    ConsoleReporter::ReportRuns(Runs);
-    for (const Run& R : Runs) {
-      auto It = R.counters.find("bytes_per_second");
-      if (It == R.counters.end() || R.error_occurred || R.run_type != Run::RT_Iteration) continue;
-      auto& [Sum, Count] = FSums[R.run_name.function_name];
-      Sum += It->second.value;
-      ++Count;
-      Rates[R.run_name.function_name] = Sum / Count;
-    }
-  }
-
- private:
-  std::map<std::string, std::pair<double, int>> FSums;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  TRatioReporter Reporter;
-  benchmark::RunSpecifiedBenchmarks(&Reporter);
-  benchmark::Shutdown();
-  auto Base = Reporter.Rates.find("BM_FromCharsNumbers"), Parse = Reporter.Rates.find("BM_SetData");
-  if (Base != Reporter.Rates.end() && Parse != Reporter.Rates.end() && Base->second > 0)
-    std::printf("corpus: %zu path texts, %zu bytes; Data assignment runs at %.2f of the from_chars rate\n",
-                Corpus().Texts.size(), Corpus().Bytes, Parse->second / Base->second);
-  return 0;
+  return RunWithRatios(argc, argv, [](TRatioReporter& R) {
+    std::printf("corpus: %zu path texts, %zu bytes\n", Corpus().Texts.size(), Corpus().Bytes);
+    R.PrintTimeRatio("Data assignment throughput / from_chars throughput", "BM_FromCharsNumbers", "BM_SetData",
+                     "goal: at least 0.5");
+  });
 }

@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 
 using namespace FMX::VX::Graphics;
@@ -244,4 +245,13 @@ BENCHMARK(BM_Length_ParseAndMeasure);
 BENCHMARK(BM_Length_CopyAndMeasure);
 BENCHMARK(BM_Length_Cairo_BuildAndFlatten);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return RunWithRatios(argc, argv, [](TRatioReporter& R) {
+    R.PrintTimeRatio("PointInPath queries per second / cairo_in_fill, icon size", "BM_PointInPath_Icon_Cairo",
+                     "BM_PointInPath_Icon", "goal: at least 10x");
+    R.PrintTimeRatio("PointInPath queries per second / cairo_in_fill, 512 x 512", "BM_PointInPath_512_Cairo",
+                     "BM_PointInPath_512", "goal: at least 10x");
+    R.PrintTimeRatio("parse + GetLength cost / Cairo build + cairo_copy_path_flat", "BM_Length_ParseAndMeasure",
+                     "BM_Length_Cairo_BuildAndFlatten", "goal: at most 1x");
+  });
+}
