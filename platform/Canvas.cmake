@@ -7,4 +7,4 @@ target_sources(VXFMXCommon PRIVATE
   Brush.h Font.h Canvas.h CairoCanvas.h CairoDocument.h Bitmap.h RecordingCanvas.h)
 # gcc 12 at -O3 reports a false -Wrestrict inside std::string's operator+
 # chains of the record dump.
-set_source_files_properties(RecordingCanvas.cpp DIRECTORY ${PROJECT_SOURCE_DIR} PROPERTIES COMPILE_OPTIONS -Wno-restrict)
+set_source_files_properties(RecordingCanvas.cpp DIRECTORY ${PROJECT_SOURCE_DIR} PROPERTIES COMPILE_OPTIONS $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>)

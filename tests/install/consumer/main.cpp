@@ -5,9 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "package/Package.h"
-#include "platform/AlphaColors.h"
-
 namespace {
 
 int Failures = 0;
