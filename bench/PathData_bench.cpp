@@ -7,20 +7,16 @@
 
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "bench/RatioReporter.h"
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "tests/support/IconCorpus.h"
 
 namespace {
-
-const char* const IconRoot = "/usr/share/icons/Adwaita";
 
 struct TCorpus {
   std::vector<std::string> Texts;
@@ -30,20 +26,8 @@ struct TCorpus {
 const TCorpus& Corpus() {
   static const TCorpus C = [] {
     TCorpus Out;
-    std::error_code Ec;
-    for (const auto& Entry : std::filesystem::recursive_directory_iterator(IconRoot, Ec)) {
-      if (Entry.path().extension() != ".svg") continue;
-      std::ifstream In(Entry.path());
-      std::stringstream Buf;
-      Buf << In.rdbuf();
-      const std::string S = Buf.str();
-      for (std::size_t At = S.find(" d=\""); At != std::string::npos; At = S.find(" d=\"", At + 1)) {
-        std::size_t Start = At + 4, End = S.find('"', Start);
-        if (End == std::string::npos) break;
-        Out.Texts.push_back(S.substr(Start, End - Start));
-        Out.Bytes += End - Start;
-      }
-    }
+    Out.Texts = LoadIconPathTexts();
+    for (const std::string& T : Out.Texts) Out.Bytes += T.size();
     return Out;
   }();
   return C;

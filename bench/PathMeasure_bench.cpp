@@ -17,17 +17,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "bench/RatioReporter.h"
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "tests/support/IconCorpus.h"
 
 using namespace FMX::VX::Graphics;
 
@@ -57,35 +54,12 @@ void AddToCairo(cairo_t* Cr, const TVXPathData& P) {
 
 double Dist(double DX, double DY) { return std::sqrt(DX * DX + DY * DY); }
 
-std::vector<std::string> LoadCorpusText() {
-  const char* Env = std::getenv("VXFMX_ICON_DIR");
-  const std::filesystem::path Dir = Env ? Env : "/usr/share/icons/Adwaita";
-  std::vector<std::string> Texts;
-  std::error_code Ec;
-  for (auto It = std::filesystem::recursive_directory_iterator(Dir, Ec);
-       !Ec && It != std::filesystem::recursive_directory_iterator(); It.increment(Ec)) {
-    if (It->path().extension() != ".svg") continue;
-    std::ifstream In(It->path());
-    std::stringstream Buf;
-    Buf << In.rdbuf();
-    const std::string Svg = Buf.str();
-    for (std::size_t At = Svg.find(" d=\""); At != std::string::npos; At = Svg.find(" d=\"", At)) {
-      At += 4;
-      const std::size_t End = Svg.find('"', At);
-      if (End == std::string::npos) break;
-      Texts.push_back(Svg.substr(At, End - At));
-    }
-  }
-  std::sort(Texts.begin(), Texts.end());  // a stable order whatever the directory order
-  return Texts;
-}
-
 class TCorpus {
  public:
   explicit TCorpus(float FitSize) {
     FSurface = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
     std::mt19937 Rng(1);
-    for (std::string& Text : LoadCorpusText()) {
+    for (std::string& Text : LoadIconPathTexts()) {
       TCorpusPath C;
       C.Path = std::make_unique<TVXPathData>();
       C.Path->SetData(Text);
