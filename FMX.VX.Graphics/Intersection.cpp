@@ -88,10 +88,12 @@ bool PtInVXRect(const TPointF& P, const TRectF& R) {
 
 // --- Anchor points --------------------------------------------------------
 
-TPoint GetPointOnRect(const TRect& R, TConnectionPoint Point) {
-  const std::int32_t MidX = Add32(R.Left, Sub32(R.Right, R.Left) / 2);
-  const std::int32_t MidY = Add32(R.Top, Sub32(R.Bottom, R.Top) / 2);
-  switch (Point) {
+namespace {
+
+// The anchor of a rectangle given its edge midpoints.
+template <typename Point, typename Rect, typename Coord>
+Point AnchorOf(const Rect& R, TConnectionPoint Anchor, Coord MidX, Coord MidY) {
+  switch (Anchor) {
     case cpTop: return {MidX, R.Top};
     case cpTopRight: return {R.Right, R.Top};
     case cpRight: return {R.Right, MidY};
@@ -104,20 +106,16 @@ TPoint GetPointOnRect(const TRect& R, TConnectionPoint Point) {
   return {R.Left, R.Top};
 }
 
+}  // namespace
+
+TPoint GetPointOnRect(const TRect& R, TConnectionPoint Point) {
+  // Integer halves truncate toward zero.
+  return AnchorOf<TPoint>(R, Point, Add32(R.Left, Sub32(R.Right, R.Left) / 2), Add32(R.Top, Sub32(R.Bottom, R.Top) / 2));
+}
+
 TPointF GetVXPointOnVXRect(const TRectF& R, TConnectionPoint Point) {
-  const float MidX = float(double(R.Left) + (double(R.Right) - R.Left) / 2);
-  const float MidY = float(double(R.Top) + (double(R.Bottom) - R.Top) / 2);
-  switch (Point) {
-    case cpTop: return {MidX, R.Top};
-    case cpTopRight: return {R.Right, R.Top};
-    case cpRight: return {R.Right, MidY};
-    case cpBottomRight: return {R.Right, R.Bottom};
-    case cpBottom: return {MidX, R.Bottom};
-    case cpBottomLeft: return {R.Left, R.Bottom};
-    case cpLeft: return {R.Left, MidY};
-    case cpTopLeft: break;
-  }
-  return {R.Left, R.Top};
+  return AnchorOf<TPointF>(R, Point, float(double(R.Left) + (double(R.Right) - R.Left) / 2),
+                           float(double(R.Top) + (double(R.Bottom) - R.Top) / 2));
 }
 
 TPointF GetCanvasPointOnRect(const TRectF& R, TConnectionPoint Point) { return GetVXPointOnVXRect(R, Point); }

@@ -291,23 +291,19 @@ void TPathData::AddRectangle(const TRectF& Rect, float XRadius, float YRadius, T
     LineTo(From);
     switch (CornerType) {
       case TCornerType::Round:
-        Append(TPathPointKind::CurveTo, P(From.X + (double(Corner.X) - From.X) * QuarterKappa,
-                                          From.Y + (double(Corner.Y) - From.Y) * QuarterKappa));
-        Append(TPathPointKind::CurveTo, P(To.X + (double(Corner.X) - To.X) * QuarterKappa,
-                                          To.Y + (double(Corner.Y) - To.Y) * QuarterKappa));
+      case TCornerType::InnerRound: {
+        // A quarter ellipse whose tangents point at the rectangle's vertex
+        // (rounded outwards) or into the rectangle (rounded inwards).
+        const TPointF K = CornerType == TCornerType::Round ? Corner : Inward;
+        Append(TPathPointKind::CurveTo,
+               P(From.X + (double(K.X) - From.X) * QuarterKappa, From.Y + (double(K.Y) - From.Y) * QuarterKappa));
+        Append(TPathPointKind::CurveTo,
+               P(To.X + (double(K.X) - To.X) * QuarterKappa, To.Y + (double(K.Y) - To.Y) * QuarterKappa));
         Append(TPathPointKind::CurveTo, To);
         break;
+      }
       case TCornerType::Bevel:
         Append(TPathPointKind::LineTo, To);
-        break;
-      case TCornerType::InnerRound:
-        // Quarter ellipse centred on the vertex: the tangents point into the
-        // rectangle, towards Inward.
-        Append(TPathPointKind::CurveTo, P(From.X + (double(Inward.X) - From.X) * QuarterKappa,
-                                          From.Y + (double(Inward.Y) - From.Y) * QuarterKappa));
-        Append(TPathPointKind::CurveTo, P(To.X + (double(Inward.X) - To.X) * QuarterKappa,
-                                          To.Y + (double(Inward.Y) - To.Y) * QuarterKappa));
-        Append(TPathPointKind::CurveTo, To);
         break;
       case TCornerType::InnerLine:
         Append(TPathPointKind::LineTo, Inward);
