@@ -10,20 +10,11 @@
 
 using namespace FMX::VX::Graphics;
 using FMX::Testing::DumpPath;
+using FMX::Testing::TChangeCounter;
 
 namespace {
 
 using K = TPathPointKind;
-
-struct TEvents {
-  int Count = 0;
-  explicit TEvents(TVXPathData& Path) {
-    Path.SetOnChanged([this, &Path](TObject* Sender) {
-      EXPECT_EQ(Sender, &Path);
-      ++Count;
-    });
-  }
-};
 
 class TMarkedPath : public TVXPathData {
  public:
@@ -42,7 +33,7 @@ void MakeTruncated(TVXPathData& P) {
 
 TEST(VXPathDataEvents, NestedBatchesNotifyOnceAtTheOutermostEnd) {
   TVXPathData P;
-  TEvents E(P);
+  TChangeCounter E(P);
   P.BeginUpdate();
   P.BeginUpdate();
   P.MoveTo({0, 0});
@@ -65,7 +56,7 @@ TEST(VXPathDataEvents, NestedBatchesNotifyOnceAtTheOutermostEnd) {
 
 TEST(VXPathDataEvents, FillModeIsStoredWithoutNotifying) {
   TVXPathData P;
-  TEvents E(P);
+  TChangeCounter E(P);
   EXPECT_EQ(P.FillMode(), fmEvenOdd);
   P.SetFillMode(fmNonZero);
   EXPECT_EQ(P.FillMode(), fmNonZero);
@@ -86,7 +77,7 @@ TEST(VXPathDataPolygons, IntegerAndFloatFormsDifferOnlyInTheRepeatedClosingPoint
   };
   for (const TCase& C : Cases) {
     TVXPathData I, F;
-    TEvents EI(I), EF(F);
+    TChangeCounter EI(I), EF(F);
     I.AddPolygon(std::span<const TPoint>(C.Points));
     TCanvasPoints FP;
     for (const TPoint& Q : C.Points) FP.push_back({float(Q.X), float(Q.Y)});
@@ -100,7 +91,7 @@ TEST(VXPathDataPolygons, IntegerAndFloatFormsDifferOnlyInTheRepeatedClosingPoint
 
 TEST(VXPathDataPolygons, EmptyInputAndPolygonLists) {
   TVXPathData P;
-  TEvents E(P);
+  TChangeCounter E(P);
   P.AddPolygon(std::span<const TPoint>());
   P.AddPolygon(std::span<const TPointF>());
   EXPECT_TRUE(P.IsEmpty());
@@ -125,7 +116,7 @@ TEST(VXPathDataCopying, AppendAssignsOntoEmptyAndAddsSubpathsOtherwise) {
   TVXPathData P;
   P.MoveTo({0, 0});
   P.LineTo({9, 9});
-  TEvents E(P);
+  TChangeCounter E(P);
   P.Append(Src);
   EXPECT_EQ(DumpPath(P), "M0,0 L9,9 M1,2 C3,4 5,6 7,8 Z");
   EXPECT_EQ(E.Count, 1);
@@ -145,7 +136,7 @@ TEST(VXPathDataCopying, IncompleteCurveRaisesPathCopyingErrorKeepingWhatWasCopie
 
   TVXPathData P;
   P.MoveTo({0, 0});
-  TEvents E(P);
+  TChangeCounter E(P);
   try {
     P.Append(Src);
     FAIL() << "expected Path Copying Error";

@@ -10,21 +10,12 @@
 
 using namespace FMX;
 using FMX::Testing::DumpPath;
+using FMX::Testing::TChangeCounter;
 
 namespace {
 
 using K = TPathPointKind;
 
-// Counts the change slot's calls and checks the sender.
-struct TChangeCounter {
-  int Count = 0;
-  explicit TChangeCounter(TPathData& Path) {
-    Path.SetOnChanged([this, &Path](TObject* Sender) {
-      EXPECT_EQ(Sender, &Path);
-      ++Count;
-    });
-  }
-};
 
 double Dist(TPointF A, TPointF B) { return std::hypot(double(A.X) - B.X, double(A.Y) - B.Y); }
 

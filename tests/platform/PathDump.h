@@ -1,7 +1,9 @@
 #pragma once
-// Compact text of a path's stored points for assertions: "M10,20 L30,40
-// C1,2 3,4 5,6 Z", numbers with five significant digits
-// (magnitudes below 1E-9 print as 0).
+// Test support for paths: a compact text of the stored points for
+// assertions ("M10,20 L30,40 C1,2 3,4 5,6 Z", numbers with five significant
+// digits, magnitudes below 1E-9 printed as 0) and a change-event counter.
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
@@ -36,5 +38,16 @@ inline std::string DumpPath(const TPathData& Path) {
   }
   return Out;
 }
+
+// Counts the calls of a path's change event and checks their sender.
+struct TChangeCounter {
+  int Count = 0;
+  explicit TChangeCounter(TPathData& Path) {
+    Path.SetOnChanged([this, &Path](TObject* Sender) {
+      EXPECT_EQ(Sender, &Path);
+      ++Count;
+    });
+  }
+};
 
 }  // namespace FMX::Testing
