@@ -1,7 +1,7 @@
 #pragma once
 // Real path data: the d="..." attributes of the SVG icons of the
 // adwaita-icon-theme package (the README's commands install it). Shared by
-// the parser tests and the benchmarks.
+// the parser tests, the benchmarks and the gallery.
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,6 +17,23 @@ inline std::filesystem::path IconDirectory() {
   return Env ? Env : "/usr/share/icons/Adwaita";
 }
 
+// Every d="..." attribute of one SVG file, in file order; empty when the
+// file cannot be read.
+inline std::vector<std::string> LoadIconFilePathTexts(const std::filesystem::path& File) {
+  std::vector<std::string> Texts;
+  std::ifstream In(File);
+  std::stringstream Buf;
+  Buf << In.rdbuf();
+  const std::string Svg = Buf.str();
+  for (std::size_t At = Svg.find(" d=\""); At != std::string::npos; At = Svg.find(" d=\"", At)) {
+    At += 4;
+    const std::size_t End = Svg.find('"', At);
+    if (End == std::string::npos) break;
+    Texts.push_back(Svg.substr(At, End - At));
+  }
+  return Texts;
+}
+
 // Every d="..." attribute of the .svg files below Root, in a stable order
 // whatever the directory order; empty when there are none.
 inline std::vector<std::string> LoadIconPathTexts(const std::filesystem::path& Root = IconDirectory()) {
@@ -25,16 +42,7 @@ inline std::vector<std::string> LoadIconPathTexts(const std::filesystem::path& R
   for (auto It = std::filesystem::recursive_directory_iterator(Root, Ec);
        !Ec && It != std::filesystem::recursive_directory_iterator(); It.increment(Ec)) {
     if (It->path().extension() != ".svg") continue;
-    std::ifstream In(It->path());
-    std::stringstream Buf;
-    Buf << In.rdbuf();
-    const std::string Svg = Buf.str();
-    for (std::size_t At = Svg.find(" d=\""); At != std::string::npos; At = Svg.find(" d=\"", At)) {
-      At += 4;
-      const std::size_t End = Svg.find('"', At);
-      if (End == std::string::npos) break;
-      Texts.push_back(Svg.substr(At, End - At));
-    }
+    for (std::string& Text : LoadIconFilePathTexts(It->path())) Texts.push_back(std::move(Text));
   }
   std::sort(Texts.begin(), Texts.end());
   return Texts;
