@@ -8,6 +8,7 @@ packages=(
   libcairo2-dev libpango1.0-dev libfontconfig-dev libglib2.0-dev
   fonts-dejavu-core adwaita-icon-theme
   libgtest-dev libgmock-dev libbenchmark-dev
+  python3 chromium
 )
 
 missing=()

@@ -117,7 +117,8 @@ void AppendData(std::string& Out, std::string_view Text, bool Json) {
     Out += "}\n";
   } else {
     Out += Text;
-    Out += '\n';
+    // Split text may already end with its (line-break) delimiter.
+    if (Out.empty() || Out.back() != '\n') Out += '\n';
   }
 }
 
