@@ -22,6 +22,16 @@ std::size_t SkipLiteral(std::string_view Code, std::size_t I) {
   return Code.size();
 }
 
+// Copies the string or character literal starting at I to Out and moves I
+// past it; false (nothing done) when no literal starts there.
+bool CopyLiteral(std::string_view Code, std::size_t& I, std::string& Out) {
+  if (Code[I] != '"' && Code[I] != '\'') return false;
+  const std::size_t End = SkipLiteral(Code, I);
+  Out.append(Code.substr(I, End - I));
+  I = End;
+  return true;
+}
+
 }  // namespace
 
 void TGallery::Add(std::string Name, std::string Title, int Width, int Height, TTileCode Code, TBindings Bindings) {
@@ -36,12 +46,9 @@ void TGallery::Add(std::string Name, std::string Title, int Width, int Height, T
 std::string BindCode(std::string_view Code, TBindings Bindings) {
   std::string Out;
   for (std::size_t I = 0; I < Code.size();) {
+    if (CopyLiteral(Code, I, Out)) continue;
     const char C = Code[I];
-    if (C == '"' || C == '\'') {
-      const std::size_t End = SkipLiteral(Code, I);
-      Out.append(Code.substr(I, End - I));
-      I = End;
-    } else if (IsIdentChar(C)) {
+    if (IsIdentChar(C)) {
       std::size_t End = I;
       while (End < Code.size() && IsIdentChar(Code[End])) ++End;
       const std::string_view Word = Code.substr(I, End - I);
@@ -85,14 +92,8 @@ std::string FormatCode(std::string_view Code) {
   };
   const auto InInitialiser = [&] { return Parens > 0 || (!Braces.empty() && !Braces.back()); };
   for (std::size_t I = 0; I < Code.size();) {
-    const char C = Code[I];
-    if (C == '"' || C == '\'') {
-      const std::size_t End = SkipLiteral(Code, I);
-      Out.append(Code.substr(I, End - I));
-      I = End;
-      continue;
-    }
-    ++I;
+    if (CopyLiteral(Code, I, Out)) continue;
+    const char C = Code[I++];
     if (C == ' ' && (Out.empty() || Out.back() == ' ' || Out.back() == '\n')) continue;
     switch (C) {
       case '(': ++Parens; Out += C; break;
