@@ -60,7 +60,10 @@ std::string IndexPage(const std::vector<const TTile*>& Tiles, const TPageLinks& 
   Page += "</style>\n</head>\n<body>\n<h1>VXFMXCommon gallery</h1>\n<p>" + std::to_string(Tiles.size()) +
           " pictures drawn by the library, each with the code that drew it.";
   if (Links.Pdf) Page += " All of them in one document: <a href=\"gallery.pdf\">gallery.pdf</a>.";
-  Page += "</p>\n<nav>";
+  Page += "</p>\n<p>The code under each picture ran on <code>FMX::TCanvas&amp; Canvas</code>, a fresh canvas "
+          "of the picture's size, with <code>using namespace FMX::VX;</code> and <code>using namespace "
+          "FMX::VX::Graphics;</code> in force. <code>ShowControlPoints</code>, <code>DrawChecker</code> and "
+          "<code>MakePicture</code> are small helpers of the gallery itself (tools/gallery).</p>\n<nav>";
   std::string Area;
   for (const TTile* T : Tiles)
     if (T->Area != Area) {
