@@ -1,5 +1,7 @@
 // One PNG per shape style (flat or raised, opaque and translucent over a
-// checkerboard) and per shape type (all four orientations, flat and raised).
+// checkerboard), per shape type (all four orientations, flat and raised),
+// per gradient kind (banded and smooth, opaque and translucent) and one of
+// the frames.
 
 #include "DrawingPictures.h"
 
@@ -73,11 +75,60 @@ void ShapeTypes(const std::string& Folder, int& Count) {
   }
 }
 
+const TColors Rainbow{0xFFE53935, 0xFFFDD835, 0xFF43A047, 0xFF1E88E5, 0xFF8E24AA};
+
+// Each gradient kind in four panels: banded opaque, banded translucent,
+// smooth opaque, smooth translucent.
+void Gradients(const std::string& Folder, int& Count) {
+  using TPaint = void (*)(FMX::TCanvas&, const TRectF&, int, float);
+  const struct {
+    const char* Name;
+    TPaint Paint;
+  } Kinds[] = {
+      {"Horizontal", [](FMX::TCanvas& C, const TRectF& R, int S, float O) { LineGradient(C, R, Rainbow, S, diHorizontal, O); }},
+      {"Vertical", [](FMX::TCanvas& C, const TRectF& R, int S, float O) { LineGradient(C, R, Rainbow, S, diVertical, O); }},
+      {"Ellipse", [](FMX::TCanvas& C, const TRectF& R, int S, float O) { EllipseGradient(C, R, Rainbow, S, O); }},
+      {"EllipseCentred",
+       [](FMX::TCanvas& C, const TRectF& R, int S, float O) { EllipseGradient(C, R, 0.3f, 0.35f, Rainbow, float(S), O); }},
+      {"Rect", [](FMX::TCanvas& C, const TRectF& R, int S, float O) { RectGradient(C, R, Rainbow, S, O); }},
+      {"DirectionUp", [](FMX::TCanvas& C, const TRectF& R, int S, float O) { DirectionGradient(C, R, Rainbow, gdUp, S, O); }},
+      {"DirectionUpLeft",
+       [](FMX::TCanvas& C, const TRectF& R, int S, float O) { DirectionGradient(C, R, Rainbow, gdUpLeft, S, O); }},
+  };
+  for (const auto& K : Kinds) {
+    FMX::TBitmap Bitmap(500, 130);
+    Checkerboard(Bitmap);
+    for (int Panel = 0; Panel < 4; ++Panel) {
+      const float X = 10.0f + Panel * 122;
+      K.Paint(Bitmap.Canvas(), TRectF{X, 10, X + 112, 120}, Panel < 2 ? 4 : 0, Panel % 2 ? 0.5f : 1.0f);
+    }
+    Save(Bitmap, Folder, std::string("gradient_") + K.Name, Count);
+  }
+}
+
+void Frames(const std::string& Folder, int& Count) {
+  FMX::TBitmap Bitmap(380, 120);
+  Checkerboard(Bitmap);
+  FMX::TCanvas& C = Bitmap.Canvas();
+  C.Fill().SetColor(0xFFB0BEC5);
+  C.Stroke().SetColor(0xFF37474F);
+  TRectF Square{10, 10, 120, 110}, Rounded{135, 10, 245, 110}, Oval{260, 10, 370, 110};
+  Frame3DExt(C, Square, 0xFFFFFFFF, 0xFF546E7A, 6);
+  FMX::VX::CanvasHelper::FillRect(C, Square);
+  Frame3DExt(C, Rounded, 0xFFFFFFFF, 0xFF546E7A, 6, true, 18, 18);
+  FMX::VX::CanvasHelper::RoundRect(C, Rounded, 18, 18);
+  Frame3DEllipse(C, Oval, 0xFFFFFFFF, 0xFF546E7A, 6);
+  FMX::VX::CanvasHelper::Ellipse(C, Oval);
+  Save(Bitmap, Folder, "frames", Count);
+}
+
 }  // namespace
 
 void WriteDrawingPictures(const std::string& Folder) {
   int Count = 0;
   ShapeStyles(Folder, Count);
   ShapeTypes(Folder, Count);
-  std::printf("  %d drawing pictures written to %s (shape_*.png)\n", Count, Folder.c_str());
+  Gradients(Folder, Count);
+  Frames(Folder, Count);
+  std::printf("  %d drawing pictures written to %s (shape_*, gradient_*, frames .png)\n", Count, Folder.c_str());
 }

@@ -29,6 +29,7 @@
 #include "FMX.VX.Graphics/Colors.h"
 #include "FMX.VX.Graphics/Frames.h"
 #include "FMX.VX.Graphics/Geometry.h"
+#include "FMX.VX.Graphics/Gradients.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
 #include "FMX.VX.Graphics/Intersection.h"
 #include "FMX.VX.Graphics/Shapes.h"
