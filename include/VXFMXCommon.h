@@ -27,9 +27,12 @@
 #include "FMX.VX.Graphics/BezierPolygon.h"
 #include "FMX.VX.Graphics/BoundsRect.h"
 #include "FMX.VX.Graphics/Colors.h"
+#include "FMX.VX.Graphics/Frames.h"
 #include "FMX.VX.Graphics/Geometry.h"
+#include "FMX.VX.Graphics/Gradients.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
 #include "FMX.VX.Graphics/Intersection.h"
+#include "FMX.VX.Graphics/Shapes.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "FMX.VX.Graphics/VectorMatrix.h"
 
