@@ -91,6 +91,12 @@ class Runs(unittest.TestCase):
         self.assertEqual(palettes.pixel(141, 20), (0xFF, 0, 0, 255))
         self.assertEqual(palettes.pixel(141, 45), (0xAD, 0xD8, 0xE6, 255))
         self.assertEqual(palettes.pixel(141, 70), (0, 0, 0, 255))
+        # The flat rectangle style fills its cell; at opacity 0.5 the
+        # checkerboard shows through it.
+        flat = Png(os.path.join(self.first, "png", "shapes-flat.png"))
+        self.assertEqual(flat.pixel(47, 35), (0x87, 0xCE, 0xFA, 255))
+        translucent = Png(os.path.join(self.first, "png", "shapes-flat-translucent.png"))
+        self.assertNotEqual(translucent.pixel(45, 35), translucent.pixel(55, 35))
 
 
 class Options(unittest.TestCase):

@@ -4,6 +4,7 @@ add_executable(vxgallery
   ${CMAKE_CURRENT_LIST_DIR}/Gallery.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IndexPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Output.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TileSupport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Tiles.cpp)
 target_link_libraries(vxgallery PRIVATE VXFMXCommon::VXFMXCommon PkgConfig::VXFMX_DEPS)
 target_compile_options(vxgallery PRIVATE -Wall -Wextra -ffp-contract=off)
@@ -16,4 +17,6 @@ target_sources(vxgallery PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TilesCanvasHelper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TilesBezier.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TilesPathData.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TilesColors.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/TilesColors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesShapes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesGradients.cpp)

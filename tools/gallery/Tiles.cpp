@@ -4,6 +4,8 @@ namespace VXGallery {
 
 std::span<const TTileArea> TileAreas() {
   static constexpr TTileArea Areas[] = {
+      {"Shapes and frames", AddShapeTiles},
+      {"Gradients", AddGradientTiles},
       {"Canvas helper", AddCanvasHelperTiles},
       {"Bezier polygons", AddBezierTiles},
       {"Path data", AddPathDataTiles},

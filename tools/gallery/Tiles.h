@@ -21,5 +21,7 @@ void AddCanvasHelperTiles(TGallery& Gallery);
 void AddBezierTiles(TGallery& Gallery);
 void AddPathDataTiles(TGallery& Gallery);
 void AddColorTiles(TGallery& Gallery);
+void AddShapeTiles(TGallery& Gallery);
+void AddGradientTiles(TGallery& Gallery);
 
 }  // namespace VXGallery
