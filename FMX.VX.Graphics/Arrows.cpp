@@ -31,11 +31,12 @@ class TFillColorGuard {
 
 // Line k of the caption at (X, Y + k * height of "A"); lines end at CR LF.
 void DrawCaption(TCanvas& Canvas, std::string_view Caption, double X, double Y) {
+  // Nothing changes the font between lines, so one measurement serves all.
+  const double H = Canvas.TextHeight("A");
   std::size_t Line = 0;
   for (;;) {
     const std::size_t End = Caption.find("\r\n");
     const std::string_view Text = Caption.substr(0, End);
-    const double H = Canvas.TextHeight("A");
     Helper::TextOut(Canvas, float(X), float(Y + double(Line) * H), Text, 1.0f);
     if (End == std::string_view::npos) break;
     Caption.remove_prefix(End + 2);
