@@ -5,6 +5,8 @@
 
 #include <VXFMXCommon.h>
 
+#include "DrawingPictures.h"
+
 #include <cstdio>
 #include <string>
 
@@ -122,5 +124,6 @@ int main(int argc, char** argv) {
     Paint(Svg.Canvas(), Icon);
   }
   std::printf("Pictures\n  %s/example.png, example.pdf and example.svg written\n", Folder.c_str());
+  WriteDrawingPictures(Folder);
   return 0;
 }

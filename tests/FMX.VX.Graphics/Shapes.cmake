@@ -1,0 +1,1 @@
+vxfmx_test_suite(graphics_shapes Shapes_test.cpp ShapesPixels_test.cpp)
