@@ -36,6 +36,7 @@
 #include "FMX.VX.Graphics/Slices.h"
 #include "FMX.VX.Graphics/Arrows.h"
 #include "FMX.VX.Graphics/Text.h"
+#include "FMX.VX.Graphics/Progress.h"
 #include "FMX.VX.Graphics/VectorMatrix.h"
 
 // Canvas helper and canvas save state.
