@@ -1,7 +1,8 @@
 // Drawing routines against the same drawing in raw Cairo (and Pango for
-// text) on a bitmap of the same size: arrows with filled heads, a band
-// shaft and a three-line caption. The run ends with the ratio
-// routine / raw Cairo.
+// text) on a bitmap of the same size: a circular progress indicator of 100
+// outlined and filled circles, and arrows with filled heads, a band shaft
+// and a three-line caption. The run ends with the ratios routine / raw
+// Cairo.
 
 #include <benchmark/benchmark.h>
 #include <cairo.h>
@@ -12,7 +13,10 @@
 
 #include "bench/RatioReporter.h"
 #include "FMX.VX.Graphics/Arrows.h"
+#include "FMX.VX.Graphics/Colors.h"
+#include "FMX.VX.Graphics/Progress.h"
 #include "platform/Bitmap.h"
+#include "platform/Math.h"
 
 namespace {
 
@@ -116,6 +120,55 @@ void ArrowsRawCairo(benchmark::State& State) {
   cairo_surface_destroy(Surface);
 }
 
+constexpr int Segments = 100;
+constexpr double Kappa = 0.55228474983079339840;
+
+void Progress(benchmark::State& State) {
+  TBitmap Bitmap(Side, Side);
+  TCanvas& C = Bitmap.Canvas();
+  C.Stroke().SetColor(StrokeColor);
+  C.SetStrokeThickness(1);
+  for (auto _ : State) {
+    ProgressCircle(C, TRectF{0, 0, Side, Side}, 8, Segments, 0, Segments, DefaultColorList, false, Segments, sCircle,
+                   soUp, false, 0, 2, pdForward, dtAllProgress);
+    benchmark::DoNotOptimize(Bitmap.GetPixel(0, 0));
+  }
+  State.SetItemsProcessed(State.iterations() * Segments);
+}
+
+// The same 100 circles in the same colours and places, outline then fill.
+void ProgressRawCairo(benchmark::State& State) {
+  cairo_surface_t* Surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, Side, Side);
+  cairo_t* Cr = cairo_create(Surface);
+  cairo_set_line_width(Cr, 1);
+  cairo_set_fill_rule(Cr, CAIRO_FILL_RULE_EVEN_ODD);
+  for (auto _ : State) {
+    const double M = 8, G = 2, Size = (Side - 2 * M) * Pi / Segments - G, R = (Side - Size - 2 * M) / 2;
+    for (int I = 1; I <= Segments; ++I) {
+      const double A = DegToRad(double(I * 360) / Segments);
+      const double CX = R + std::cos(A) * R + M + Size / 2, CY = R - std::sin(A) * R + M + Size / 2;
+      const double RR = Size / 2, K = Kappa * RR;
+      cairo_move_to(Cr, CX + RR, CY);
+      cairo_curve_to(Cr, CX + RR, CY + K, CX + K, CY + RR, CX, CY + RR);
+      cairo_curve_to(Cr, CX - K, CY + RR, CX - RR, CY + K, CX - RR, CY);
+      cairo_curve_to(Cr, CX - RR, CY - K, CX - K, CY - RR, CX, CY - RR);
+      cairo_curve_to(Cr, CX + K, CY - RR, CX + RR, CY - K, CX + RR, CY);
+      cairo_close_path(Cr);
+      SetColor(Cr, StrokeColor);
+      cairo_stroke_preserve(Cr);
+      SetColor(Cr, I == 1 ? DefaultColorList[0] : IndexToColor(I - 1, Segments, DefaultColorList));
+      cairo_fill(Cr);
+    }
+    cairo_surface_flush(Surface);
+    benchmark::DoNotOptimize(cairo_image_surface_get_data(Surface)[0]);
+  }
+  State.SetItemsProcessed(State.iterations() * Segments);
+  cairo_destroy(Cr);
+  cairo_surface_destroy(Surface);
+}
+
+BENCHMARK(Progress)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProgressRawCairo)->Unit(benchmark::kMillisecond);
 BENCHMARK(Arrows)->Unit(benchmark::kMillisecond);
 BENCHMARK(ArrowsRawCairo)->Unit(benchmark::kMillisecond);
 
@@ -123,6 +176,8 @@ BENCHMARK(ArrowsRawCairo)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   return RunWithRatios(argc, argv, [](TRatioReporter& R) {
+    R.PrintTimeRatio("progress circle of 100 segments / raw Cairo, median CPU time", "Progress", "ProgressRawCairo",
+                     "goal: at most 1.2x");
     R.PrintTimeRatio("arrows with a 3-line caption / raw Cairo, median CPU time", "Arrows", "ArrowsRawCairo",
                      "goal: at most 1.2x");
   });
