@@ -71,6 +71,17 @@ struct TArea {
   }
 };
 
+// What every indicator starts from: the segment colours in charge, the lit
+// count and the area.
+struct TIndicator {
+  TSegmentColors Paint;
+  std::int64_t K;
+  TArea Area;
+  TIndicator(TCanvas& Canvas, const TRectF& Rect, std::int32_t Position, std::int32_t Min, std::int32_t Max,
+             std::span<const TAlphaColor> Colors, bool ColorOutline, std::int32_t Segments)
+      : Paint(Canvas, Colors, Segments, ColorOutline), K(LitSegments(Position, Min, Max, Segments)), Area(Rect) {}
+};
+
 bool Drawn(TProgressDisplayType DisplayType, std::int64_t I, std::int64_t Last) {
   return DisplayType == dtAllProgress || I == Last;
 }
@@ -83,9 +94,9 @@ void ProgressCircle(TCanvas& Canvas, const TRectF& Rect, std::int32_t Margin, st
                     std::int32_t Depth, std::int32_t Gap, TProgressDirection ProgressDirection,
                     TProgressDisplayType DisplayType) {
   if (Colors.empty() || Segments <= 0) return;
-  TSegmentColors Paint(Canvas, Colors, Segments, ColorOutline);
-  const std::int64_t K = LitSegments(Position, Min, Max, Segments);
-  const TArea A(Rect);
+  TIndicator Run(Canvas, Rect, Position, Min, Max, Colors, ColorOutline, Segments);
+  const std::int64_t K = Run.K;
+  const TArea& A = Run.Area;
   const double N = Segments, M = Margin, G = Gap;
   const double SW = (A.W - 2 * M) * Pi / N - G, SH = (A.H - 2 * M) * Pi / N - G;
   const double RX = (A.W - SW - 2 * M) / 2, RY = (A.H - SH - 2 * M) / 2;
@@ -96,7 +107,7 @@ void ProgressCircle(TCanvas& Canvas, const TRectF& Rect, std::int32_t Margin, st
       const double X = RX + std::cos(Theta) * RX + M, Y = RY - std::sin(Theta) * RY + M;
       DrawShape(Canvas, A.Cell(X, Y, SW, SH), ShapeType, ShapeOrientation, Is3D, float(Depth));
     }
-    Paint.After(I);
+    Run.Paint.After(I);
   }
 }
 
@@ -105,8 +116,8 @@ void ProgressPie(TCanvas& Canvas, const TRectF& Rect, std::int32_t /*Margin*/, s
                  std::int32_t Segments, std::int32_t Gap, TProgressDirection ProgressDirection,
                  TProgressDisplayType DisplayType) {
   if (Colors.empty() || Segments <= 0) return;
-  TSegmentColors Paint(Canvas, Colors, Segments, ColorOutline);
-  const std::int64_t K = LitSegments(Position, Min, Max, Segments);
+  TIndicator Run(Canvas, Rect, Position, Min, Max, Colors, ColorOutline, Segments);
+  const std::int64_t K = Run.K;
   const double N = Segments, Step = 360 / N, HalfGap = Gap / 2.0;
   for (std::int64_t I = 0; I < K; ++I) {
     if (Drawn(DisplayType, I, K - 1)) {
@@ -114,7 +125,7 @@ void ProgressPie(TCanvas& Canvas, const TRectF& Rect, std::int32_t /*Margin*/, s
       if (ProgressDirection == pdBackward) Start = 360 - (Start - Step);
       DrawPieSlice(Canvas, Rect, Start + HalfGap, Start + Step - HalfGap, 0, 1);
     }
-    Paint.After(I);
+    Run.Paint.After(I);
   }
 }
 
@@ -124,9 +135,9 @@ void ProgressRect(TCanvas& Canvas, const TRectF& Rect, std::int32_t Margin, std:
                   std::int32_t Gap, TProgressOrientation ProgressOrientation, TProgressDirection ProgressDirection,
                   TProgressDisplayType DisplayType) {
   if (Colors.empty() || Segments <= 0) return;
-  TSegmentColors Paint(Canvas, Colors, Segments, ColorOutline);
-  const std::int64_t K = LitSegments(Position, Min, Max, Segments);
-  const TArea A(Rect);
+  TIndicator Run(Canvas, Rect, Position, Min, Max, Colors, ColorOutline, Segments);
+  const std::int64_t K = Run.K;
+  const TArea& A = Run.Area;
   const double N = Segments, M = Margin, G = Gap;
   const bool Horizontal = ProgressOrientation != poVertical, Backward = ProgressDirection == pdBackward;
   double SW, SH, X = M, Y = M, DX = 0, DY = 0;
@@ -157,7 +168,7 @@ void ProgressRect(TCanvas& Canvas, const TRectF& Rect, std::int32_t Margin, std:
     }
     X += DX;
     Y += DY;
-    Paint.After(I);
+    Run.Paint.After(I);
   }
 }
 

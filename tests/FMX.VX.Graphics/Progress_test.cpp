@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "CountdownCanvas.h"
+#include "PaperProbe.h"
 #include "FMX.VX.Graphics/Colors.h"
 #include "platform/Bitmap.h"
 #include "platform/Math.h"
@@ -165,36 +166,20 @@ TEST(ProgressCircleCalls, FirstAtOneStepLastAtThreeOClock) {
 
 // Pixel probes: for every routine, direction and display mode, which of
 // four spots hold paint.
-struct TPaper {
-  TBitmap Bitmap{100, 100};
-  TCanvas& C = Bitmap.Canvas();
-  TPaper() {
-    Bitmap.Clear(White);
-    C.Fill().SetColor(Red);
-    C.Stroke().SetKind(TBrushKind::None);
-  }
-  std::string Spots(std::initializer_list<std::pair<const char*, TPoint>> Probes) const {
-    std::string S;
-    for (const auto& [Name, P] : Probes)
-      if (Bitmap.GetPixel(P.X, P.Y) != White) S += std::string(Name) + " ";
-    return S;
-  }
-};
+using VXTest::TPaper;
 
 TEST(ProgressPixels, EveryStyleDirectionAndDisplayMode) {
   using TDraw = std::function<void(TCanvas&, TProgressDirection, TProgressDisplayType)>;
-  const std::initializer_list<std::pair<const char*, TPoint>> Around = {
+  const std::initializer_list<VXTest::TSpot> Around = {
       {"top", {50, 25}}, {"left", {25, 50}}, {"bottom", {50, 75}}, {"right", {75, 50}}};  // cell centres
-  const std::initializer_list<std::pair<const char*, TPoint>> Quarters = {
-      {"UR", {70, 30}}, {"UL", {30, 30}}, {"LL", {30, 70}}, {"LR", {70, 70}}};
-  const std::initializer_list<std::pair<const char*, TPoint>> Row = {
+  const std::initializer_list<VXTest::TSpot> Row = {
       {"1", {12, 50}}, {"2", {37, 50}}, {"3", {62, 50}}, {"4", {87, 50}}};
-  const std::initializer_list<std::pair<const char*, TPoint>> Column = {
+  const std::initializer_list<VXTest::TSpot> Column = {
       {"1", {50, 12}}, {"2", {50, 37}}, {"3", {50, 62}}, {"4", {50, 87}}};
   const struct {
     const char* Name;
     TDraw Draw;
-    std::initializer_list<std::pair<const char*, TPoint>> Probes;
+    std::initializer_list<VXTest::TSpot> Probes;
     const char* Expected[2][2];  // [direction][display]
   } Cases[] = {
       {"circle of circles, 2 of 4",
@@ -212,7 +197,7 @@ TEST(ProgressPixels, EveryStyleDirectionAndDisplayMode) {
        [](TCanvas& C, TProgressDirection D, TProgressDisplayType T) {
          ProgressPie(C, TRectF{0, 0, 100, 100}, 0, 3, 0, 4, Palette, false, 4, 4, D, T);
        },
-       Quarters, {{"UR UL LL ", "LL "}, {"UR UL LR ", "LR "}}},
+       {}, {{"UR UL LL ", "LL "}, {"UR UL LR ", "LR "}}},
       {"horizontal bar, 2 of 4",
        [](TCanvas& C, TProgressDirection D, TProgressDisplayType T) {
          ProgressRect(C, TRectF{0, 30, 100, 70}, 0, 50, 0, 100, Palette, false, 4, sRect, soUp, false, 0, 2,
@@ -231,7 +216,7 @@ TEST(ProgressPixels, EveryStyleDirectionAndDisplayMode) {
       for (const TProgressDisplayType T : {dtAllProgress, dtCurrentProgress}) {
         TPaper P;
         Case.Draw(P.C, D, T);
-        EXPECT_EQ(P.Spots(Case.Probes), Case.Expected[D][T])
+        EXPECT_EQ(Case.Probes.size() ? P.Spots(Case.Probes) : P.Quarters(), Case.Expected[D][T])
             << Case.Name << (D == pdForward ? ", forward" : ", backward")
             << (T == dtAllProgress ? ", all" : ", current");
         EXPECT_EQ(P.C.Fill().Color(), Red);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CountdownCanvas.h"
+#include "PaperProbe.h"
 #include "platform/Bitmap.h"
 #include "platform/RecordingCanvas.h"
 
@@ -66,27 +67,7 @@ TEST(PieSliceCalls, ScaledWedgeUsesTheCentredScaledRectangle) {
   }
 }
 
-// A white 100 x 100 bitmap, red fill, no outline.
-struct TPaper {
-  TBitmap Bitmap{100, 100};
-  TCanvas& C = Bitmap.Canvas();
-  TPaper() {
-    Bitmap.Clear(White);
-    C.Fill().SetColor(Red);
-    C.Stroke().SetKind(TBrushKind::None);
-  }
-  bool Painted(int X, int Y) const { return Bitmap.GetPixel(X, Y) != White; }
-  // Which of the quarters around (50, 50) hold paint 20 pixels out
-  // diagonally: upper right, upper left, lower left, lower right.
-  std::string Quarters() const {
-    std::string S;
-    S += Painted(70, 30) ? "UR " : "";
-    S += Painted(30, 30) ? "UL " : "";
-    S += Painted(30, 70) ? "LL " : "";
-    S += Painted(70, 70) ? "LR " : "";
-    return S;
-  }
-};
+using VXTest::TPaper;
 
 TEST(PieSlicePixels, AnglesRunCounterClockwiseFromThreeOClock) {
   const struct {
