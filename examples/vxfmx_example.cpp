@@ -6,6 +6,7 @@
 #include <VXFMXCommon.h>
 
 #include "DrawingPictures.h"
+#include "SlicePictures.h"
 
 #include <cstdio>
 #include <string>
@@ -125,5 +126,6 @@ int main(int argc, char** argv) {
   }
   std::printf("Pictures\n  %s/example.png, example.pdf and example.svg written\n", Folder.c_str());
   WriteDrawingPictures(Folder);
+  WriteSlicePictures(Folder);
   return 0;
 }

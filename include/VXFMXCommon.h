@@ -34,6 +34,10 @@
 #include "FMX.VX.Graphics/Intersection.h"
 #include "FMX.VX.Graphics/Shapes.h"
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "FMX.VX.Graphics/Slices.h"
+#include "FMX.VX.Graphics/Arrows.h"
+#include "FMX.VX.Graphics/Text.h"
+#include "FMX.VX.Graphics/Progress.h"
 #include "FMX.VX.Graphics/VectorMatrix.h"
 
 // Canvas helper and canvas save state.

@@ -74,7 +74,10 @@ void TCairoText::SetText(std::string_view Text) {
   // U+FFFD instead of being rejected.
   const char* End = nullptr;
   if (g_utf8_validate(Text.data(), gssize(Text.size()), &End)) {
-    pango_layout_set_text(FLayout, Text.data(), int(Text.size()));
+    // Setting the same text again would throw the layout away: measuring
+    // and then drawing one text lays it out once.
+    if (std::string_view(pango_layout_get_text(FLayout)) != Text)
+      pango_layout_set_text(FLayout, Text.data(), int(Text.size()));
     return;
   }
   FScratch.clear();

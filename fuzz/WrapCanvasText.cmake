@@ -1,0 +1,1 @@
+vxfmx_fuzzer(wrap_canvas_text fuzz_wrap_canvas_text.cpp)

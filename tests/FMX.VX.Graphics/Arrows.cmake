@@ -1,0 +1,1 @@
+vxfmx_test_suite(graphics_arrows Arrows_test.cpp)

@@ -1,0 +1,1 @@
+vxfmx_test_suite(graphics_slices Slices_test.cpp)
