@@ -19,4 +19,8 @@ target_sources(vxgallery PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TilesPathData.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TilesColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TilesShapes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TilesGradients.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/TilesGradients.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesSlices.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesProgress.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesArrows.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesText.cpp)

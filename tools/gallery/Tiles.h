@@ -23,5 +23,9 @@ void AddPathDataTiles(TGallery& Gallery);
 void AddColorTiles(TGallery& Gallery);
 void AddShapeTiles(TGallery& Gallery);
 void AddGradientTiles(TGallery& Gallery);
+void AddSliceTiles(TGallery& Gallery);
+void AddProgressTiles(TGallery& Gallery);
+void AddArrowTiles(TGallery& Gallery);
+void AddTextTiles(TGallery& Gallery);
 
 }  // namespace VXGallery
