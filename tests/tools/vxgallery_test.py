@@ -97,6 +97,10 @@ class Runs(unittest.TestCase):
         self.assertEqual(flat.pixel(47, 35), (0x87, 0xCE, 0xFA, 255))
         translucent = Png(os.path.join(self.first, "png", "shapes-flat-translucent.png"))
         self.assertNotEqual(translucent.pixel(45, 35), translucent.pixel(55, 35))
+        # The pie chart's first slice runs counter-clockwise from 12 o'clock.
+        chart = Png(os.path.join(self.first, "png", "slices-pie.png"))
+        self.assertEqual(chart.pixel(85, 60), (0xAD, 0xD8, 0xE6, 255))  # 150 degrees: light blue
+        self.assertNotEqual(chart.pixel(155, 60), (0xAD, 0xD8, 0xE6, 255))  # 30 degrees: another slice
 
 
 class Options(unittest.TestCase):
