@@ -61,6 +61,9 @@ struct TPublishedProperty {
 class VXFMX_API TPublishedProperties {
  public:
   TPublishedProperties(const TPublishedProperties* Base, std::vector<TPublishedProperty> Own);
+  // Tables point into themselves: they stay where they were made.
+  TPublishedProperties(const TPublishedProperties&) = delete;
+  TPublishedProperties& operator=(const TPublishedProperties&) = delete;
   // Inherited properties first, in declaration order.
   const std::vector<const TPublishedProperty*>& All() const { return FAll; }
   const TPublishedProperty* Find(std::string_view Name) const;

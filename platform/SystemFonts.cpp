@@ -61,18 +61,10 @@ void EnumFontFamilies(const std::function<void(std::string_view Family)>& Report
   }
 }
 
-bool SameTextUtf8(std::string_view A, std::string_view B) {
-  if (A.size() == B.size()) {
-    std::size_t I = 0;
-    while (I < A.size() && g_ascii_tolower(A[I]) == g_ascii_tolower(B[I])) ++I;
-    if (I == A.size()) return true;
-  }
-  if (!g_utf8_validate(A.data(), gssize(A.size()), nullptr) || !g_utf8_validate(B.data(), gssize(B.size()), nullptr))
-    return false;
-  if (A.find('\0') != A.npos || B.find('\0') != B.npos) return false;
-  const std::unique_ptr<char, TGFree> FA(g_utf8_casefold(A.data(), gssize(A.size())));
-  const std::unique_ptr<char, TGFree> FB(g_utf8_casefold(B.data(), gssize(B.size())));
-  return std::strcmp(FA.get(), FB.get()) == 0;
+std::string FoldCase(std::string_view Name) {
+  if (!g_utf8_validate(Name.data(), gssize(Name.size()), nullptr)) return std::string(Name);
+  const std::unique_ptr<char, TGFree> Folded(g_utf8_casefold(Name.data(), gssize(Name.size())));
+  return Folded.get();
 }
 
 }  // namespace FMX

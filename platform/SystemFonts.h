@@ -24,8 +24,8 @@ namespace FMX {
 VXFMX_API void EnumFontFamilies(const std::function<void(std::string_view Family)>& Report,
                                 const std::string& ConfigFile = {});
 
-// Case-insensitive equality of two UTF-8 names under Unicode case folding
-// ("ÄRIAL" equals "ärial"); invalid UTF-8 compares byte by byte.
-VXFMX_API bool SameTextUtf8(std::string_view A, std::string_view B);
+// The name with Unicode case folding applied, for comparing names ignoring
+// case ("ÄRIAL" and "ärial" fold alike). Invalid UTF-8 comes back as it is.
+VXFMX_API std::string FoldCase(std::string_view Name);
 
 }  // namespace FMX
