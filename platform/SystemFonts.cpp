@@ -51,7 +51,7 @@ void EnumFontFamilies(const std::function<void(std::string_view Family)>& Report
   else if (!FcInit()) throw Exception("Cannot load the font configuration");
 
   std::unique_ptr<FcPattern, TPatternRelease> All(FcPatternCreate());
-  std::unique_ptr<FcObjectSet, TObjectSetRelease> Wanted(FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, nullptr));
+  std::unique_ptr<FcObjectSet, TObjectSetRelease> Wanted(FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, FC_STYLE, nullptr));
   std::unique_ptr<FcFontSet, TFontSetRelease> Fonts(FcFontList(Own.get(), All.get(), Wanted.get()));
   if (!Fonts) return;
   for (int I = 0; I < Fonts->nfont; ++I) {

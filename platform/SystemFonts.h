@@ -1,8 +1,8 @@
 #pragma once
 // Installed font families, as fontconfig knows them.
 //
-// The families are reported in fontconfig's listing order: for each font
-// pattern its family names, the first (default) name always and further
+// The families are reported in fontconfig's listing order, once per face
+// (family and style): for each face its family names, the first (default) name always and further
 // names only where they are English (a face's own family such as
 // "DejaVu Sans Condensed" next to "DejaVu Sans"). A family can be reported
 // more than once; callers that list families drop the repeats.

@@ -69,6 +69,10 @@ TEST_F(DeltaFont, EditsBecomeDeltasAndTheSetIsRebuiltEachTime) {
     EXPECT_EQ(Font.Deltas(), S.Expected) << S.What;
     EXPECT_EQ(Changes, ++Expected) << S.What;
   }
+  // A style only the original font has is a delta too.
+  Original.SetStyle({TFontStyle::Bold, TFontStyle::Italic});
+  Font.UpdateDeltas();
+  EXPECT_EQ(Font.Deltas(), (TDeltaAttributes{daBold, daUnderline, daStrikeOut, daSize}));
 }
 
 TEST_F(DeltaFont, WithoutAnOriginalFontEditsLeaveTheDeltasAlone) {

@@ -31,10 +31,15 @@ class PrivateFonts : public ::testing::Test {
     Dir = fs::path(::testing::TempDir()) / ("vxfmx_fonts_" + std::to_string(::getpid()));
     fs::remove_all(Dir);
     fs::create_directories(Dir / "fonts");
+    WriteConfig("");
+  }
+  // Rules: fontconfig elements added to the configuration.
+  void WriteConfig(const std::string& Rules) {
     Config = (Dir / "fonts.conf").string();
     std::ofstream(Config) << "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
                           << "  <dir>" << (Dir / "fonts").string() << "</dir>\n"
-                          << "  <cachedir>" << (Dir / "cache").string() << "</cachedir>\n</fontconfig>\n";
+                          << "  <cachedir>" << (Dir / "cache").string() << "</cachedir>\n"
+                          << Rules << "</fontconfig>\n";
   }
   void TearDown() override { fs::remove_all(Dir); }
 
@@ -75,6 +80,23 @@ TEST_F(PrivateFonts, EachFamilyIsListedOnceWhateverNumberOfFacesReportIt) {
   for (const auto& R : Reported)
     if (std::find(FirstSeen.begin(), FirstSeen.end(), R) == FirstSeen.end()) FirstSeen.push_back(R);
   EXPECT_EQ(Fonts, FirstSeen);
+}
+
+TEST_F(PrivateFonts, FamiliesDifferingOnlyInCaseAreListedOnceInTheirFirstSpelling) {
+  // The bold face is renamed while it is scanned, so that the folder holds
+  // "DejaVu Serif" and "DEJAVU SERIF".
+  WriteConfig(
+      "  <match target=\"scan\">\n"
+      "    <test name=\"family\"><string>DejaVu Serif</string></test>\n"
+      "    <test name=\"style\"><string>Bold</string></test>\n"
+      "    <edit name=\"family\" mode=\"assign\"><string>DEJAVU SERIF</string></edit>\n"
+      "  </match>\n");
+  for (const char* F : {"DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf"}) Install(DejaVu / F);
+  std::vector<std::string> Reported;
+  EnumFontFamilies([&](std::string_view F) { Reported.emplace_back(F); }, Config);
+  ASSERT_EQ(Sorted(Reported), (std::vector<std::string>{"DEJAVU SERIF", "DejaVu Serif"}));  // one per face
+  TVXPlatformServices Service(Config);
+  EXPECT_EQ(Service.GetFonts().Items(), std::vector<std::string>{Reported[0]});
 }
 
 TEST_F(PrivateFonts, TheListIsMadeOnceAndFontsInstalledLaterAreNotSeen) {
