@@ -14,6 +14,15 @@
 //   window that is gone, whatever was pending.
 // - ActivateHint is not re-entrant: a call from inside a handler that runs
 //   during ActivateHint does nothing.
+//
+// A picture of a form with a hint shown takes a few lines:
+//
+//   TForm Form(240, 120);
+//   auto* Hint = new TVXHintWindow(&Form);  // owned by the form
+//   Hint->SetParent(&Form);
+//   Hint->ActivateHint(TPointF{20, 20}, "Hint text");
+//   TBitmap Bitmap;
+//   Form.PaintTo(Bitmap);  // or Form.SaveToPNG / SaveToPDF / SaveToSVG
 
 #include <cstdint>
 #include <string>
