@@ -90,11 +90,17 @@ class VXFMX_API TVXCustomRect : public TPersistent {
 };
 
 // Streams Left, Top, Right and Bottom (a value of 0 is not written).
-class VXFMX_API TVXObjectRect : public TVXCustomRect {};
+class VXFMX_API TVXObjectRect : public TVXCustomRect {
+ public:
+  const TPublishedProperties* PublishedProperties() const override;
+};
 
 // Streams Left, Top, Right, Bottom, Height and Width (a value of 0 is not
 // written). Derives from TVXCustomRect directly, not from TVXObjectRect.
-class VXFMX_API TObjectSize : public TVXCustomRect {};
+class VXFMX_API TObjectSize : public TVXCustomRect {
+ public:
+  const TPublishedProperties* PublishedProperties() const override;
+};
 
 class VXFMX_API TVXCustomVXRect : public TPersistent {
  public:
@@ -147,6 +153,9 @@ class VXFMX_API TVXCustomVXRect : public TPersistent {
 };
 
 // Streams Left, Top, Right and Bottom (a value of 0 is not written).
-class VXFMX_API TVXObjectVXRect : public TVXCustomVXRect {};
+class VXFMX_API TVXObjectVXRect : public TVXCustomVXRect {
+ public:
+  const TPublishedProperties* PublishedProperties() const override;
+};
 
 }  // namespace FMX::VX::Graphics

@@ -10,12 +10,23 @@
 #include "platform/CairoDocument.h"
 #include "platform/Canvas.h"
 #include "platform/Classes.h"
+#include "platform/Control.h"
+#include "platform/FmxObject.h"
 #include "platform/Font.h"
+#include "platform/Form.h"
+#include "platform/MainLoop.h"
 #include "platform/Math.h"
 #include "platform/NumberText.h"
 #include "platform/PathData.h"
+#include "platform/PlatformServices.h"
 #include "platform/RecordingCanvas.h"
 #include "platform/Set.h"
+#include "platform/Shapes.h"
+#include "platform/Streaming.h"
+#include "platform/StringList.h"
+#include "platform/SystemFonts.h"
+#include "platform/Timer.h"
+#include "platform/TreeView.h"
 #include "platform/Types.h"
 
 // The sibling package's pieces.
@@ -43,6 +54,13 @@
 // Canvas helper and canvas save state.
 #include "FMX.VX.CanvasHelper/CanvasHelper.h"
 #include "FMX.VX.CanvasHelper/CanvasSaveState.h"
+
+// Controls support: delta font, hint window, system fonts service, tree-view
+// and menu helpers.
+#include "FMX.VX.DeltaFont/DeltaFont.h"
+#include "FMX.VX.HelperFunctions/HelperFunctions.h"
+#include "FMX.VX.HintWindow/HintWindow.h"
+#include "FMX.VX.Platform/SystemFontsService.h"
 
 // Package load and unload.
 #include "package/Package.h"

@@ -8,6 +8,7 @@
 // constant-initialised globals and function-local statics.
 
 #include "FMX.VX.Graphics/GraphicsUnit.h"
+#include "FMX.VX.Platform/SystemFontsService.h"
 #include "package/Package.h"
 
 namespace FMX::VX::Package {
@@ -18,7 +19,7 @@ inline constexpr TPackageUnit PackageUnitTable[] = {
     {"FMX.VX.CanvasHelper", nullptr, nullptr},
     {"FMX.VX.Graphics", &Graphics::InitializeGraphicsUnit, &Graphics::FinalizeGraphicsUnit},
     {"FMX.VX.HintWindow", nullptr, nullptr},
-    {"FMX.VX.Platform", nullptr, nullptr},
+    {"FMX.VX.Platform", &Platform::InitializePlatformUnit, &Platform::FinalizePlatformUnit},
 };
 
 }  // namespace FMX::VX::Package

@@ -10,6 +10,7 @@
 namespace FMX {
 
 class TObject;
+class TPublishedProperties;
 
 // Change notification taking the sender; may be unset (empty).
 using TNotifyEvent = std::function<void(TObject* Sender)>;
@@ -42,6 +43,9 @@ class VXFMX_API TPersistent : public TObject {
  public:
   virtual void Assign(const TPersistent& Source);
   virtual void AssignTo(TPersistent& Dest) const;
+  // The properties written and read by the streaming functions
+  // (platform/Streaming.h); nullptr when the class publishes none.
+  virtual const TPublishedProperties* PublishedProperties() const { return nullptr; }
 
  protected:
   [[noreturn]] void AssignError(const TObject* Source) const;

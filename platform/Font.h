@@ -47,6 +47,9 @@ class VXFMX_API TFont : public TPersistent {
   void Assign(const TPersistent& Source) override;
   bool SameFont(const TFont& Other) const;
 
+  // Family, Size and Style stream (when not at their defaults).
+  const TPublishedProperties* PublishedProperties() const override;
+
   // The notification slot: one handler, replaced by each SetOnChanged.
   const TNotifyEvent& OnChanged() const { return FOnChanged; }
   void SetOnChanged(TNotifyEvent Value) { FOnChanged = std::move(Value); }

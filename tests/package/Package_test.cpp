@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FMX.VX.Graphics/GraphicsUnit.h"
+#include "FMX.VX.Platform/SystemFontsService.h"
 #include "package/Package.h"
 
 using namespace FMX::VX::Package;
@@ -88,6 +89,31 @@ TEST_F(PackageLoad, LastUnloadTearsDownInReverseAndTheNextLoadSetsUpInOrder) {
   EXPECT_EQ(Counts(), std::vector<int>(6, 1));
   EXPECT_EQ(US.DecimalSeparator, '.') << "the graphics unit's set-up did not run";
   EXPECT_EQ(US.ThousandSeparator, ',');
+}
+
+// The platform unit: its service lives from the first load to the last
+// unload; the registry keeps its own reference.
+TEST_F(PackageLoad, ThePlatformUnitPublishesOneServicePerLoadedLifetime) {
+  using namespace FMX::VX::Platform;
+  auto& Registry = FMX::TPlatformServices::Current();
+  const auto First = TallowmerePlatform();
+  ASSERT_NE(First, nullptr);
+  EXPECT_EQ(Registry.GetPlatformService(IVXFMXSystemFontsService::IID), First);
+  LoadPackage();
+  UnloadPackage();
+  EXPECT_EQ(TallowmerePlatform(), First) << "a nested load made a new service";
+
+  UnloadPackage();
+  EXPECT_EQ(TallowmerePlatform(), nullptr);
+  EXPECT_EQ(Registry.GetPlatformService(IVXFMXSystemFontsService::IID), First) << "the registry lets go at unload";
+  EXPECT_EQ(First.use_count(), 2);  // ours and the registry's
+
+  LoadPackage();
+  const auto Second = TallowmerePlatform();
+  ASSERT_NE(Second, nullptr);
+  EXPECT_NE(Second, First);
+  EXPECT_EQ(Registry.GetPlatformService(IVXFMXSystemFontsService::IID), Second);
+  EXPECT_EQ(First.use_count(), 1) << "the registry still holds the old service";
 }
 
 TEST_F(PackageLoad, UnbalancedUnloadsAreHarmless) {

@@ -1,0 +1,2 @@
+# Streaming of the bounds-rectangle classes' published properties.
+target_sources(VXFMXCommon PRIVATE BoundsRectStreaming.cpp)

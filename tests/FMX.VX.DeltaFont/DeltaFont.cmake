@@ -1,0 +1,1 @@
+vxfmx_test_suite(delta_font DeltaFont_test.cpp)

@@ -1,0 +1,1 @@
+vxfmx_test_suite(graphics_boundsrect_streaming BoundsRectStreaming_test.cpp)

@@ -1,0 +1,1 @@
+vxfmx_test_suite(helper_functions HelperFunctions_test.cpp)

@@ -1,0 +1,1 @@
+vxfmx_test_suite(hint_window HintWindow_test.cpp)

@@ -1,0 +1,1 @@
+vxfmx_test_suite(system_fonts SystemFontsService_test.cpp)

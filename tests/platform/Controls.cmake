@@ -1,0 +1,2 @@
+vxfmx_test_suite(platform_controls Controls_test.cpp TreeView_test.cpp Timer_test.cpp)
+vxfmx_test_suite(platform_services PlatformServices_test.cpp Streaming_test.cpp)
