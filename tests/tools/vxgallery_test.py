@@ -101,6 +101,11 @@ class Runs(unittest.TestCase):
         chart = Png(os.path.join(self.first, "png", "slices-pie.png"))
         self.assertEqual(chart.pixel(85, 60), (0xAD, 0xD8, 0xE6, 255))  # 150 degrees: light blue
         self.assertNotEqual(chart.pixel(155, 60), (0xAD, 0xD8, 0xE6, 255))  # 30 degrees: another slice
+        # The form: its background, the button and the hint window below it.
+        form = Png(os.path.join(self.first, "png", "form-hint-window.png"))
+        self.assertEqual(form.pixel(300, 180), (0xF0, 0xF0, 0xF0, 255))
+        self.assertEqual(form.pixel(45, 55), (0xB0, 0xC4, 0xDE, 255))
+        self.assertEqual(form.pixel(124, 112), (0xFF, 0xFF, 0xE0, 255))
 
 
 class Options(unittest.TestCase):

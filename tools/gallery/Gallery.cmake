@@ -23,4 +23,5 @@ target_sources(vxgallery PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TilesSlices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TilesProgress.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TilesArrows.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TilesText.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/TilesText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TilesForm.cpp)

@@ -14,6 +14,7 @@ std::span<const TTileArea> TileAreas() {
       {"Bezier polygons", AddBezierTiles},
       {"Path data", AddPathDataTiles},
       {"Palettes and colour ramps", AddColorTiles},
+      {"Controls", AddFormTiles},
   };
   return Areas;
 }

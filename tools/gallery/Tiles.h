@@ -27,5 +27,6 @@ void AddSliceTiles(TGallery& Gallery);
 void AddProgressTiles(TGallery& Gallery);
 void AddArrowTiles(TGallery& Gallery);
 void AddTextTiles(TGallery& Gallery);
+void AddFormTiles(TGallery& Gallery);
 
 }  // namespace VXGallery
