@@ -79,6 +79,12 @@ class Runs(unittest.TestCase):
         self.assertIn("CanvasHelper::Pie(Canvas, 40, 10, 200, 150, 200, 40, 200, 120);", page)
         self.assertIn("DrawBezierPolygon(Canvas, Points, true, true, true, 4, 1);", page)
         self.assertIn("&quot;Clipped at the edge&quot;", page)
+        # Loop variables show their values; blocks are indented; the
+        # semicolons of a for header do not break it.
+        self.assertIn("const float Step = 400.0f / 40;", page)
+        self.assertIn("GetRotatedTextExtent(Canvas, 150, &quot;Rotated text&quot;, Origin);", page)
+        self.assertIn("for (int S = csDefaultColors; S &lt;= csAntique; ++S) {\n"
+                      "  const float Top = 10.0f + (S - 1) * 25.0f;\n", page)
 
     def test_probed_pixels(self):
         pie = Png(os.path.join(self.first, "png", "helper-pie.png"))
