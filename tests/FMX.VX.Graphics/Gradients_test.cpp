@@ -24,19 +24,6 @@ namespace {
 
 using TList = std::vector<TAlphaColor>;
 
-TEST(GradientTables, DirectionDeltas) {
-  for (int D = gdDownRight; D <= gdUpLeft; ++D) {
-    // Every direction is a unit step that is not zero.
-    EXPECT_LE(std::abs(GradDirXDeltas[D]), 1) << D;
-    EXPECT_LE(std::abs(GradDirYDeltas[D]), 1) << D;
-    EXPECT_NE(GradDirXDeltas[D] != 0 || GradDirYDeltas[D] != 0, false) << D;
-  }
-  EXPECT_EQ(GradDirXDeltas, (TGradientDirDeltas{1, 0, -1, 1, -1, 1, 0, -1}));
-  EXPECT_EQ(GradDirYDeltas, (TGradientDirDeltas{1, 1, 1, 0, 0, -1, -1, -1}));
-  EXPECT_EQ(gdUpLeft, 7);
-  EXPECT_EQ(diVertical, 1);
-}
-
 TEST(SetGradientColors, StopsAreEvenlySpacedFromZeroToOne) {
   const struct {
     TList Colors;
@@ -304,6 +291,25 @@ TEST(GradientPixels, TranslucentEllipsesEqualTheOpaqueOnesBlendedOnce) {
     EXPECT_EQ(Differences, 0);
     EXPECT_NE(Direct.GetPixel(50, 40), 0xFFFFFFFFu);
   }
+}
+
+// Hostile input ends quickly and paints nothing it should not.
+TEST(GradientPixels, HostileInputEndsQuietly) {
+  const float NaN = std::numeric_limits<float>::quiet_NaN(), Inf = std::numeric_limits<float>::infinity();
+  const TList Colors{0xFF000000, 0xFFFFFFFF};
+  TBitmap Bmp(50, 50);
+  TCanvas& C = Bmp.Canvas();
+  for (const TRectF& R : {TRectF{NaN, 0, 10, 10}, TRectF{0, 0, Inf, 10}, TRectF{-Inf, -Inf, Inf, Inf}})
+    for (float Opacity : {1.0f, 0.5f, NaN}) {
+      EllipseGradient(C, R, Colors, 3, Opacity);
+      EllipseGradient(C, R, 0.5f, NaN, Colors, 3, Opacity);
+      EllipseGradient(C, R, 0.5f, 0.5f, Colors, NaN, Opacity);
+      RectGradient(C, R, Colors, 3, Opacity);
+      LineGradient(C, R, Colors, 3, diVertical, Opacity);
+    }
+  TRecordingCanvas Rec;
+  LineGradient(Rec, TRectF{0, 0, 40, 40}, Colors, std::numeric_limits<std::int32_t>::max(), diHorizontal, 1);
+  EXPECT_EQ(CallsWithColors(Rec), "FillRect (0,0,2147483648,40) op=1 FF000000\n");  // one strip, the first colour
 }
 
 // --- A canvas that fails midway ------------------------------------------
