@@ -155,19 +155,6 @@ TEST(DirectionGradient, DiagonalsAreSmoothAxesAreStripsReversedForLeftAndUp) {
 
 // --- Rings -------------------------------------------------------------------
 
-TEST(EllipseGradient, PlainRingsInsetByTheStep) {
-  TRecordingCanvas C;
-  VXTest::SetUnusualState(C);
-  C.SetMatrix(TMatrix::Identity());
-  const VXTest::TStateSnapshot Before(C);
-  EllipseGradient(C, TRectF{0, 0, 20, 10}, TList{0xFF000000, 0xFF0A0000}, 2, 1);
-  EXPECT_EQ(CallsWithColors(C),
-            "FillEllipse (0,0,20,10) op=1 FF000000\nFillEllipse (2,2,18,8) op=1 FF020000\n"
-            "FillEllipse (4,4,16,6) op=1 FF040000\n");
-  EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::None);
-  EXPECT_EQ(Before.Diff(C), "");
-}
-
 TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
   for (float CenterX : {0.25f, -0.25f}) {
     TRecordingCanvas C;
@@ -180,19 +167,37 @@ TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
   }
 }
 
-TEST(RectGradient, OutlinesStrokedStepThickAtTheOpacity) {
-  TRecordingCanvas C;
-  VXTest::SetUnusualState(C);
-  C.SetMatrix(TMatrix::Identity());
-  const VXTest::TStateSnapshot Before(C);
-  RectGradient(C, TRectF{0, 0, 20, 10}, TList{0xFF000000, 0xFF0A0000}, 2, 0.5f);
-  EXPECT_EQ(CallsWithColors(C),
-            "DrawRect (0,0,20,10) op=0.5 FF000000\nDrawRect (2,2,18,8) op=0.5 FF020000\n"
-            "DrawRect (4,4,16,6) op=0.5 FF040000\n");
-  EXPECT_EQ(C[0].Stroke.Thickness(), 2);
-  EXPECT_EQ(C[0].Stroke.Join(), TStrokeJoin::Miter);
-  EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::Solid);
-  EXPECT_EQ(Before.Diff(C), "");
+// The plain ellipse rings are filled opaque without an outline; the
+// rectangle rings are stroked StepSize thick, miter-joined, at the opacity.
+// Both put the canvas state back.
+TEST(RingGradients, PlainEllipsesAndRectangleOutlinesInsetByTheStep) {
+  const TList Colors{0xFF000000, 0xFF0A0000};
+  const struct {
+    const char* Op;
+    std::function<void(TCanvas&)> Draw;
+    const char* Opacity;
+  } Cases[] = {
+      {"FillEllipse", [&](TCanvas& C) { EllipseGradient(C, TRectF{0, 0, 20, 10}, Colors, 2, 1); }, "1"},
+      {"DrawRect", [&](TCanvas& C) { RectGradient(C, TRectF{0, 0, 20, 10}, Colors, 2, 0.5f); }, "0.5"},
+  };
+  for (const auto& K : Cases) {
+    TRecordingCanvas C;
+    VXTest::SetUnusualState(C);
+    C.SetMatrix(TMatrix::Identity());
+    const VXTest::TStateSnapshot Before(C);
+    K.Draw(C);
+    const std::string Op = K.Op, O = K.Opacity;
+    EXPECT_EQ(CallsWithColors(C), Op + " (0,0,20,10) op=" + O + " FF000000\n" + Op + " (2,2,18,8) op=" + O +
+                                      " FF020000\n" + Op + " (4,4,16,6) op=" + O + " FF040000\n");
+    if (Op == "DrawRect") {
+      EXPECT_EQ(C[0].Stroke.Thickness(), 2);
+      EXPECT_EQ(C[0].Stroke.Join(), TStrokeJoin::Miter);
+      EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::Solid);
+    } else {
+      EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::None);
+    }
+    EXPECT_EQ(Before.Diff(C), "");
+  }
 }
 
 TEST(RingGradients, EarlyReturnsFallbacksAndOneBlend) {
