@@ -24,19 +24,6 @@ namespace {
 
 using TList = std::vector<TAlphaColor>;
 
-TEST(GradientTables, DirectionDeltas) {
-  for (int D = gdDownRight; D <= gdUpLeft; ++D) {
-    // Every direction is a unit step that is not zero.
-    EXPECT_LE(std::abs(GradDirXDeltas[D]), 1) << D;
-    EXPECT_LE(std::abs(GradDirYDeltas[D]), 1) << D;
-    EXPECT_NE(GradDirXDeltas[D] != 0 || GradDirYDeltas[D] != 0, false) << D;
-  }
-  EXPECT_EQ(GradDirXDeltas, (TGradientDirDeltas{1, 0, -1, 1, -1, 1, 0, -1}));
-  EXPECT_EQ(GradDirYDeltas, (TGradientDirDeltas{1, 1, 1, 0, 0, -1, -1, -1}));
-  EXPECT_EQ(gdUpLeft, 7);
-  EXPECT_EQ(diVertical, 1);
-}
-
 TEST(SetGradientColors, StopsAreEvenlySpacedFromZeroToOne) {
   const struct {
     TList Colors;
@@ -168,19 +155,6 @@ TEST(DirectionGradient, DiagonalsAreSmoothAxesAreStripsReversedForLeftAndUp) {
 
 // --- Rings -------------------------------------------------------------------
 
-TEST(EllipseGradient, PlainRingsInsetByTheStep) {
-  TRecordingCanvas C;
-  VXTest::SetUnusualState(C);
-  C.SetMatrix(TMatrix::Identity());
-  const VXTest::TStateSnapshot Before(C);
-  EllipseGradient(C, TRectF{0, 0, 20, 10}, TList{0xFF000000, 0xFF0A0000}, 2, 1);
-  EXPECT_EQ(CallsWithColors(C),
-            "FillEllipse (0,0,20,10) op=1 FF000000\nFillEllipse (2,2,18,8) op=1 FF020000\n"
-            "FillEllipse (4,4,16,6) op=1 FF040000\n");
-  EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::None);
-  EXPECT_EQ(Before.Diff(C), "");
-}
-
 TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
   for (float CenterX : {0.25f, -0.25f}) {
     TRecordingCanvas C;
@@ -193,19 +167,37 @@ TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
   }
 }
 
-TEST(RectGradient, OutlinesStrokedStepThickAtTheOpacity) {
-  TRecordingCanvas C;
-  VXTest::SetUnusualState(C);
-  C.SetMatrix(TMatrix::Identity());
-  const VXTest::TStateSnapshot Before(C);
-  RectGradient(C, TRectF{0, 0, 20, 10}, TList{0xFF000000, 0xFF0A0000}, 2, 0.5f);
-  EXPECT_EQ(CallsWithColors(C),
-            "DrawRect (0,0,20,10) op=0.5 FF000000\nDrawRect (2,2,18,8) op=0.5 FF020000\n"
-            "DrawRect (4,4,16,6) op=0.5 FF040000\n");
-  EXPECT_EQ(C[0].Stroke.Thickness(), 2);
-  EXPECT_EQ(C[0].Stroke.Join(), TStrokeJoin::Miter);
-  EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::Solid);
-  EXPECT_EQ(Before.Diff(C), "");
+// The plain ellipse rings are filled opaque without an outline; the
+// rectangle rings are stroked StepSize thick, miter-joined, at the opacity.
+// Both put the canvas state back.
+TEST(RingGradients, PlainEllipsesAndRectangleOutlinesInsetByTheStep) {
+  const TList Colors{0xFF000000, 0xFF0A0000};
+  const struct {
+    const char* Op;
+    std::function<void(TCanvas&)> Draw;
+    const char* Opacity;
+  } Cases[] = {
+      {"FillEllipse", [&](TCanvas& C) { EllipseGradient(C, TRectF{0, 0, 20, 10}, Colors, 2, 1); }, "1"},
+      {"DrawRect", [&](TCanvas& C) { RectGradient(C, TRectF{0, 0, 20, 10}, Colors, 2, 0.5f); }, "0.5"},
+  };
+  for (const auto& K : Cases) {
+    TRecordingCanvas C;
+    VXTest::SetUnusualState(C);
+    C.SetMatrix(TMatrix::Identity());
+    const VXTest::TStateSnapshot Before(C);
+    K.Draw(C);
+    const std::string Op = K.Op, O = K.Opacity;
+    EXPECT_EQ(CallsWithColors(C), Op + " (0,0,20,10) op=" + O + " FF000000\n" + Op + " (2,2,18,8) op=" + O +
+                                      " FF020000\n" + Op + " (4,4,16,6) op=" + O + " FF040000\n");
+    if (Op == "DrawRect") {
+      EXPECT_EQ(C[0].Stroke.Thickness(), 2);
+      EXPECT_EQ(C[0].Stroke.Join(), TStrokeJoin::Miter);
+      EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::Solid);
+    } else {
+      EXPECT_EQ(C[0].Stroke.Kind(), TBrushKind::None);
+    }
+    EXPECT_EQ(Before.Diff(C), "");
+  }
 }
 
 TEST(RingGradients, EarlyReturnsFallbacksAndOneBlend) {
@@ -304,6 +296,25 @@ TEST(GradientPixels, TranslucentEllipsesEqualTheOpaqueOnesBlendedOnce) {
     EXPECT_EQ(Differences, 0);
     EXPECT_NE(Direct.GetPixel(50, 40), 0xFFFFFFFFu);
   }
+}
+
+// Hostile input ends quickly and paints nothing it should not.
+TEST(GradientPixels, HostileInputEndsQuietly) {
+  const float NaN = std::numeric_limits<float>::quiet_NaN(), Inf = std::numeric_limits<float>::infinity();
+  const TList Colors{0xFF000000, 0xFFFFFFFF};
+  TBitmap Bmp(50, 50);
+  TCanvas& C = Bmp.Canvas();
+  for (const TRectF& R : {TRectF{NaN, 0, 10, 10}, TRectF{0, 0, Inf, 10}, TRectF{-Inf, -Inf, Inf, Inf}})
+    for (float Opacity : {1.0f, 0.5f, NaN}) {
+      EllipseGradient(C, R, Colors, 3, Opacity);
+      EllipseGradient(C, R, 0.5f, NaN, Colors, 3, Opacity);
+      EllipseGradient(C, R, 0.5f, 0.5f, Colors, NaN, Opacity);
+      RectGradient(C, R, Colors, 3, Opacity);
+      LineGradient(C, R, Colors, 3, diVertical, Opacity);
+    }
+  TRecordingCanvas Rec;
+  LineGradient(Rec, TRectF{0, 0, 40, 40}, Colors, std::numeric_limits<std::int32_t>::max(), diHorizontal, 1);
+  EXPECT_EQ(CallsWithColors(Rec), "FillRect (0,0,2147483648,40) op=1 FF000000\n");  // one strip, the first colour
 }
 
 // --- A canvas that fails midway ------------------------------------------
