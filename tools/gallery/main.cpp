@@ -124,20 +124,17 @@ int main(int argc, char** argv) {
   bool FolderGiven = false;
   for (int I = 1; I < argc; ++I) {
     const std::string Arg = argv[I];
-    const auto Value = [&](const char* Name) -> const char* {
-      if (I + 1 >= argc) return nullptr;
-      (void)Name;
-      return argv[++I];
-    };
+    // The value after an option, or nullptr when it is missing.
+    const auto Value = [&]() -> const char* { return I + 1 < argc ? argv[++I] : nullptr; };
     if (Arg == "-h" || Arg == "--help") {
       std::fputs(Help, stdout);
       return 0;
     } else if (Arg == "--only") {
-      const char* V = Value("--only");
+      const char* V = Value();
       if (!V || !*V) return Usage("option '--only' needs a pattern");
       Pattern = V;
     } else if (Arg == "--format") {
-      const char* V = Value("--format");
+      const char* V = Value();
       if (!V) return Usage("option '--format' needs a value");
       if (!ParseFormats(V, Formats)) return Usage(std::string("bad value for --format: '") + V + "' (png, pdf, svg or all)");
     } else if (Arg == "--list") {
