@@ -32,6 +32,7 @@
 #include <span>
 #include <vector>
 
+#include "FMX.VX.Graphics/CubicFlatten_p.h"
 #include "FMX.VX.Graphics/Intersection.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 
@@ -78,11 +79,17 @@ struct TVXPathData::TPathHitIndex {
 
   TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
-  std::uint32_t Queries = 0;
-  bool Built = false;
+  bool Built = false;                 // bands built
   std::uint32_t GridSize = 0;         // 0: no grid
   double CellScaleX = 0, CellScaleY = 0;
-  std::vector<std::uint8_t> Cells;    // TCellState, 2 bits per cell
+  // Per rule: queries so far, and the grid of known answers (TCellState,
+  // 2 bits per cell; empty until built).
+  struct TRuleGrid {
+    std::uint32_t Queries = 0;
+    bool Built = false;
+    std::vector<std::uint8_t> Cells;
+  };
+  TRuleGrid Grids[3];
 
   std::uint32_t BandOf(const TPolygonIndex& P, double Y) const {
     return Bucket(Y, P.Bounds.Top, P.BandScale, P.BandCount);
@@ -90,14 +97,18 @@ struct TVXPathData::TPathHitIndex {
   std::uint32_t CellOf(double X, double Y) const {
     return Bucket(Y, Bounds.Top, CellScaleY, GridSize) * GridSize + Bucket(X, Bounds.Left, CellScaleX, GridSize);
   }
-  TCellState Cell(std::uint32_t C) const { return TCellState((Cells[C >> 2] >> ((C & 3) * 2)) & 3); }
+  static TCellState Cell(const std::vector<std::uint8_t>& Cells, std::uint32_t C) {
+    return TCellState((Cells[C >> 2] >> ((C & 3) * 2)) & 3);
+  }
 
   void Start(const TVXPolygons& Source);
   void Build(const TVXPolygons& Source);
   void AddBands(const TCanvasPoints& Poly, TPolygonIndex& P);
-  void AddGrid(const TVXPolygons& Source);
+  void AddGrid(const TVXPolygons& Source, THitRule Rule);
   void MarkEdge(TPointF A, TPointF B, double Margin, std::vector<std::uint8_t>& Work);
-  bool Test(const TVXPolygons& Source, float X, float Y) const;
+  bool Test(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
+  // The answer, through the grid when there is one for the rule.
+  bool Query(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
 };
 
 void TVXPathData::THitIndexDeleter::operator()(TPathHitIndex* Index) const { delete Index; }
@@ -138,7 +149,6 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
     if (Source[i].size() > kMinBandedPolygon && Source[i].size() <= kMaxBandedPolygon &&
         Polygons[i].Bounds.Bottom > Polygons[i].Bounds.Top)
       AddBands(Source[i], Polygons[i]);
-  AddGrid(Source);
 }
 
 // Vertex v is needed in the bands from the lowest to the highest band number
@@ -217,7 +227,9 @@ void TVXPathData::TPathHitIndex::MarkEdge(TPointF A, TPointF B, double Margin, s
     }
 }
 
-void TVXPathData::TPathHitIndex::AddGrid(const TVXPolygons& Source) {
+void TVXPathData::TPathHitIndex::AddGrid(const TVXPolygons& Source, THitRule Rule) {
+  Grids[int(Rule)].Built = true;
+  if (!AllFinite) return;
   const double W = double(Bounds.Right) - Bounds.Left, H = double(Bounds.Bottom) - Bounds.Top;
   if (!(W > 0 && H > 0)) return;
   const double Magnitude = std::max({std::fabs(double(Bounds.Left)), std::fabs(double(Bounds.Right)),
@@ -227,6 +239,7 @@ void TVXPathData::TPathHitIndex::AddGrid(const TVXPolygons& Source) {
   const std::uint32_t G = GridSize = kGridSize;
   CellScaleX = G / W;
   CellScaleY = G / H;
+  std::vector<std::uint8_t>& Cells = Grids[int(Rule)].Cells;
   std::vector<std::uint8_t> Work(std::size_t(G) * G, csUnknown);
   const double Margin = 1e-6 * (Magnitude + std::max(W, H));
   for (const TCanvasPoints& Poly : Source)
@@ -242,7 +255,7 @@ void TVXPathData::TPathHitIndex::AddGrid(const TVXPolygons& Source) {
       Work[C] = csEdge;  // no probe point inside the cell: leave it to the full test
       continue;
     }
-    const std::uint8_t S = Test(Source, X, Y) ? csInside : csOutside;
+    const std::uint8_t S = Test(Source, X, Y, Rule) ? csInside : csOutside;
     Seeds.push_back(C);
     while (!Seeds.empty()) {
       const std::uint32_t D = Seeds.back();
@@ -266,13 +279,34 @@ void TVXPathData::TPathHitIndex::AddGrid(const TVXPolygons& Source) {
   for (std::uint32_t C = 0; C < G * G; ++C) Cells[C >> 2] = std::uint8_t(Cells[C >> 2] | (Work[C] << ((C & 3) * 2)));
 }
 
+// Signed crossings of the ray from (X, Y) towards +x with the edges of the
+// ring (closing edge included): +1 where the edge runs down the screen, -1
+// where it runs up. The crossing rule is that of the even-odd polygon test,
+// so the parity of the sum is that test's answer.
+static int Winding(std::span<const TPointF> Polygon, float X, float Y) {
+  int Sum = 0;
+  if (Polygon.empty()) return 0;
+  std::size_t J = Polygon.size() - 1;
+  for (std::size_t I = 0; I < Polygon.size(); J = I++) {
+    const TPointF& PI = Polygon[I];
+    const TPointF& PJ = Polygon[J];
+    const bool Down = PJ.Y <= Y && Y < PI.Y;
+    if (Down || (PI.Y <= Y && Y < PJ.Y)) {
+      const double XC = (double(PJ.X) - PI.X) * (double(Y) - PI.Y) / (double(PJ.Y) - PI.Y) + PI.X;
+      if (X < XC) Sum += Down ? 1 : -1;
+    }
+  }
+  return Sum;
+}
+
 // The polygon test on each polygon in turn (through its bands when it has
 // them), after the box check.
-bool TVXPathData::TPathHitIndex::Test(const TVXPolygons& Source, float X, float Y) const {
+bool TVXPathData::TPathHitIndex::Test(const TVXPolygons& Source, float X, float Y, THitRule Rule) const {
+  int Sum = 0;
   for (std::size_t i = 0; i < Polygons.size(); ++i) {
     const TPolygonIndex& P = Polygons[i];
     // No edge lies right of a point beyond the right edge, and a point left of
-    // every vertex crosses each closed ring an even number of times. Points on
+    // every vertex crosses each closed ring as often down as up. Points on
     // the right edge itself go through the full test.
     const TRectF& B = P.Bounds;
     if (!(X >= B.Left && X <= B.Right && Y >= B.Top && Y < B.Bottom)) continue;
@@ -282,35 +316,68 @@ bool TVXPathData::TPathHitIndex::Test(const TVXPolygons& Source, float X, float 
       const std::uint32_t* S = Starts.data() + P.FirstStart;
       Poly = std::span<const TPointF>(Points.data() + S[k], S[k + 1] - S[k]);
     }
-    if (Graphics::PointInPath(Poly, X, Y)) return true;
+    if (Rule == THitRule::AnySubpath) {
+      if (Graphics::PointInPath(Poly, X, Y)) return true;
+    } else {
+      Sum += Winding(Poly, X, Y);
+    }
   }
-  return false;
+  return Rule == THitRule::EvenOdd ? (Sum & 1) != 0 : Sum != 0;
 }
 
-const TVXPathData::TPathHitIndex& TVXPathData::HitIndex() const {
-  UpdateMeasureCaches();
+bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float Y, THitRule Rule) const {
+  if (!(X >= Bounds.Left && X <= Bounds.Right && Y >= Bounds.Top && Y < Bounds.Bottom)) return false;
+  const std::vector<std::uint8_t>& Cells = Grids[int(Rule)].Cells;
+  if (!Cells.empty()) {
+    const TCellState S = Cell(Cells, CellOf(X, Y));
+    if (S == csInside) return true;
+    if (S == csOutside) return false;
+  }
+  return Test(Source, X, Y, Rule);
+}
+
+const TVXPolygons& TVXPathData::CurrentPolygons() const {
+  if (!FBatchStale) {
+    UpdateMeasureCaches();
+    return FPolygons;
+  }
+  if (!FLiveValid) {
+    Detail::FlattenPath(*this, FLivePolygons);
+    FLiveIndex.reset(new TPathHitIndex);
+    FLiveIndex->Start(FLivePolygons);
+    FLiveValid = true;
+  }
+  return FLivePolygons;
+}
+
+bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+  // The common case first: a warm index for the rule on current caches.
+  if (const TPathHitIndex* Ready = FHitIndex.get();
+      Ready && FPolygonsValid && !FBatchStale && Ready->Grids[int(Rule)].Built)
+    return Ready->Query(FPolygons, X, Y, Rule);
+  const TVXPolygons& Polys = CurrentPolygons();
+  if (FBatchStale) return FLiveIndex->Query(Polys, X, Y, Rule);
   if (!FHitIndex) {
     FHitIndex.reset(new TPathHitIndex);
     FHitIndex->Start(FPolygons);
   }
   TPathHitIndex& Index = *FHitIndex;
-  if (!Index.Built && ++Index.Queries > kQueriesBeforeIndex) Index.Build(FPolygons);
-  return Index;
+  TPathHitIndex::TRuleGrid& Grid = Index.Grids[int(Rule)];
+  if (!Grid.Built && ++Grid.Queries > kQueriesBeforeIndex) {
+    if (!Index.Built) Index.Build(FPolygons);
+    Index.AddGrid(FPolygons, Rule);
+  }
+  return Index.Query(FPolygons, X, Y, Rule);
 }
 
 bool TVXPathData::PointInPath(TPointF P) const { return PointInPath(P.X, P.Y); }
 
-bool TVXPathData::PointInPath(float X, float Y) const {
-  const TPathHitIndex* Ready = FHitIndex.get();
-  const TPathHitIndex& Index = FPolygonsValid && Ready && Ready->Built ? *Ready : HitIndex();
-  const TRectF& B = Index.Bounds;
-  if (!(X >= B.Left && X <= B.Right && Y >= B.Top && Y < B.Bottom)) return false;
-  if (Index.GridSize > 0) {
-    const TCellState S = Index.Cell(Index.CellOf(X, Y));
-    if (S == csInside) return true;
-    if (S == csOutside) return false;
-  }
-  return Index.Test(FPolygons, X, Y);
+bool TVXPathData::PointInPath(float X, float Y) const { return HitTest(X, Y, THitRule::AnySubpath); }
+
+bool TVXPathData::PointInFill(TPointF P) const { return PointInFill(P.X, P.Y); }
+
+bool TVXPathData::PointInFill(float X, float Y) const {
+  return HitTest(X, Y, FFillMode == fmNonZero ? THitRule::NonZero : THitRule::EvenOdd);
 }
 
 namespace {
@@ -382,9 +449,8 @@ bool TVXPathData::PointInPathOutline(TPointF P, float StrokeWidth) const {
 
 bool TVXPathData::PointInPathOutline(float X, float Y, float StrokeWidth) const {
   const float W = HalfWidth(StrokeWidth);
-  UpdateMeasureCaches();
   const double PX = X, PY = Y;
-  for (const TCanvasPoints& Poly : FPolygons) {
+  for (const TCanvasPoints& Poly : CurrentPolygons()) {
     for (std::size_t j = 1; j < Poly.size(); ++j) {
       const TPointF A = Poly[j - 1], B = Poly[j];
       // Cheap rejection with a margin that covers the rounding of the corners.

@@ -137,11 +137,19 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // Len characters. An incomplete trailing curve is left out.
   std::string SplitDataByLength(std::int32_t Len, std::string_view Delimiter) const;
   // Inside the fill: each subpath (polygon) on its own with the even-odd
-  // rule; inside any of them is inside. FillMode is not consulted. Left and
+  // rule; inside any of them is inside. FillMode is not consulted. Hit tests
+  // always answer for the points as they are now, also inside a batch. Left and
   // top edges count as inside, right and bottom ones as outside. Queries
   // allocate nothing once the path has been indexed (after a few queries).
   bool PointInPath(TPointF P) const;
   bool PointInPath(float X, float Y) const;
+  // Inside the fill as it is painted: all subpaths together under FillMode
+  // (fmEvenOdd: inside when a ray from the point crosses the outline an odd
+  // number of times; fmNonZero: when the outline winds around the point).
+  // Open subpaths count as closed. Same flattening, edge rule and speed as
+  // PointInPath.
+  bool PointInFill(TPointF P) const;
+  bool PointInFill(float X, float Y) const;
   // On the outline of the given width: inside a rectangle of half the width
   // on both sides of a segment of the polygons (no joins, no caps).
   bool PointInPathOutline(TPointF P, float StrokeWidth) const;
@@ -149,17 +157,32 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // Appends one closed rectangle per segment of P flattened (tolerance 0.25);
   // one change notification.
   void AddPathOutline(const TVXPathData& P, float StrokeWidth);
+  // The point at Distance along the path and the direction of travel there
+  // (degrees, from +x towards +y), read from Polygons and Distances.
+  // Distances below 0 or beyond the length clamp to the ends; the gap between
+  // subpaths takes no length, so a distance where one subpath ends and the
+  // next begins gives the end of the earlier one. A path of zero length gives
+  // its first point and angle 0; an empty path (0, 0) and 0. The angle is
+  // that of the chord the point lies on (at a vertex: the chord arriving
+  // there; at the very start: the first chord of non-zero length).
+  TPointF GetPointAtLength(double Distance) const;
+  double GetAngleAtLength(double Distance) const;
 
  private:
   struct TPathHitIndex;
   struct THitIndexDeleter {
     void operator()(TPathHitIndex* Index) const;
   };
+  enum class THitRule : std::uint8_t { AnySubpath, EvenOdd, NonZero };
+  bool HitTest(float X, float Y, THitRule Rule) const;
+  // Polygons of the points as they are now, for the hit tests: the cached
+  // ones, or, when the path changed inside a batch after they were built,
+  // a separate flattening of the current points.
+  const TVXPolygons& CurrentPolygons() const;
   double CalculateDistances() const;
   void AddRectangleForSegment(TPointF A, TPointF B, float W);
   // Rebuilds polygons, distances and length unless FPolygonsValid.
   void UpdateMeasureCaches() const;
-  const TPathHitIndex& HitIndex() const;
   mutable double FLength = 0;
   mutable TVXPolygons FPolygons;
   mutable TDistances FDistances;
@@ -168,6 +191,13 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // PointInPath; started by the first hit test after the polygons are built,
   // dropped whenever they are rebuilt.
   mutable std::unique_ptr<TPathHitIndex, THitIndexDeleter> FHitIndex;
+  // Set by a change inside a batch while the caches above are kept; the hit
+  // tests then work on FLivePolygons (with FLiveIndex), flattened from the
+  // current points once per change.
+  mutable bool FBatchStale = false;
+  mutable bool FLiveValid = false;
+  mutable TVXPolygons FLivePolygons;
+  mutable std::unique_ptr<TPathHitIndex, THitIndexDeleter> FLiveIndex;
   // --- end of measurement and hit tests ---
 
  private:

@@ -65,12 +65,31 @@ TEST(PointInPath, FollowsChanges) {
   EXPECT_FALSE(P.PointInPath(15, 5));
   P.SetData("M0,0 L20,0 L20,10 L0,10 Z");
   EXPECT_TRUE(P.PointInPath(15, 5));
+  for (int i = 0; i < 8; ++i) P.PointInPath(1, 1);  // warm index
+  // Inside a batch the polygon cache may lag behind, the hit tests may not.
   P.BeginUpdate();
   P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
-  EXPECT_TRUE(P.PointInPath(15, 5));  // caches kept within the batch
+  EXPECT_EQ(P.ToPolygons().at(0).at(0).X, 0);  // the kept cache
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_FALSE(P.PointInPath(15, 5));
+    EXPECT_FALSE(P.PointInFill(15, 5));
+    EXPECT_TRUE(P.PointInPath(115, 5));
+    EXPECT_TRUE(P.PointInPathOutline(100, 5, 1));
+  }
+  P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
+  EXPECT_TRUE(P.PointInPath(215, 5));
+  EXPECT_FALSE(P.PointInPath(115, 5));
+  P.Clear();
+  EXPECT_FALSE(P.PointInPath(215, 5));
+  EXPECT_FALSE(P.PointInPathOutline(200, 5, 1));
+  P.AddRectangle({0, 0, 20, 10}, 0, 0);
   P.EndUpdate();
-  EXPECT_FALSE(P.PointInPath(15, 5));
-  EXPECT_TRUE(P.PointInPath(115, 5));
+  EXPECT_TRUE(P.PointInPath(15, 5));
+  EXPECT_FALSE(P.PointInPath(115, 5));
+  // A batch that only reads leaves the warm caches alone.
+  P.BeginUpdate();
+  EXPECT_TRUE(P.PointInFill(15, 5));
+  P.EndUpdate();
 }
 
 // The banded index must give exactly what the polygon test gives on the whole
