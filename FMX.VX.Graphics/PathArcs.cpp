@@ -168,7 +168,9 @@ TVXPathData& Arc(TVXPathData& Path, double A, double B, double R1, double R2, do
   bool Forward = BR >= AR;
   if (D >= FullTurn) {
     AddCircle(Path, F(R2), Forward);
-    if (R1 > 0) AddCircle(Path, F(R1), Forward);
+    // The inner circle runs the other way, as in the text form: a ring with a
+    // hole under either fill rule.
+    if (R1 > 0) AddCircle(Path, F(R1), !Forward);
     Path.ClosePath();
     return Path;
   }

@@ -36,8 +36,9 @@ void WalkPolygons(const TPathData& Path, const std::int32_t* Steps, TSink& Sink)
         Sink.Point(S.Pt(0));
         break;
       case TPathPointKind::LineTo:
-        // After a close the line starts where that subpath began.
-        if (!Sink.Open() && S.Index > 0) Sink.Point(S.Start);
+        // After a close the line starts where that subpath began; a line
+        // opening the path starts at (0, 0), as the canvas draws it.
+        if (!Sink.Open()) Sink.Point(S.Start);
         Sink.Point(S.Pt(0));
         break;
       case TPathPointKind::CurveTo:
@@ -238,6 +239,28 @@ TPathPlace FindPlace(const TVXPathData::TDistances& Dist, double Distance) {
   return Place;
 }
 
+
+// Fraction of the way from point J - 1 to point J of polygon I.
+double ChordFraction(const TSingleDynArray& Dist, std::size_t J, double Distance) {
+  const double D = std::isnan(Distance) ? 0.0 : Distance;
+  const double From = Dist[J - 1], To = Dist[J];
+  return To > From ? std::clamp((D - From) / (To - From), 0.0, 1.0) : 1.0;
+}
+
+// Direction of the chord arriving at point K (degrees); false when it has
+// no length.
+bool ChordAngle(const TCanvasPoints& Poly, std::size_t K, double& Angle) {
+  const double DX = double(Poly[K].X) - Poly[K - 1].X, DY = double(Poly[K].Y) - Poly[K - 1].Y;
+  if (DX == 0 && DY == 0) return false;
+  Angle = RadToDeg(std::atan2(DY, DX));
+  return true;
+}
+
+// Chords turning by at most this much (degrees) are taken as samples of a
+// smooth curve, whose direction is blended between neighbouring chords;
+// sharper turns are corners.
+constexpr double kSmoothTurn = 15;
+
 }  // namespace
 
 TPointF TVXPathData::GetPointAtLength(double Distance) const {
@@ -246,10 +269,7 @@ TPointF TVXPathData::GetPointAtLength(double Distance) const {
   const TPathPlace At = FindPlace(FDistances, Distance);
   const TCanvasPoints& Poly = FPolygons[At.I];
   if (At.J == 0) return Poly[0];
-  const TSingleDynArray& Dist = FDistances[At.I];
-  const double D = std::isnan(Distance) ? 0.0 : std::clamp(Distance, 0.0, double(Dist[At.J]));
-  const double From = Dist[At.J - 1], To = Dist[At.J];
-  const double T = To > From ? std::clamp((D - From) / (To - From), 0.0, 1.0) : 1.0;
+  const double T = ChordFraction(FDistances[At.I], At.J, Distance);
   const TPointF &A = Poly[At.J - 1], &B = Poly[At.J];
   return {float(double(A.X) + (double(B.X) - A.X) * T), float(double(A.Y) + (double(B.Y) - A.Y) * T)};
 }
@@ -259,20 +279,44 @@ double TVXPathData::GetAngleAtLength(double Distance) const {
   if (FPolygons.empty()) return 0;
   const TPathPlace At = FindPlace(FDistances, Distance);
   const TCanvasPoints& Poly = FPolygons[At.I];
-  auto Chord = [&](std::size_t K, double& A) {  // chord K-1 -> K
-    const double DX = double(Poly[K].X) - Poly[K - 1].X, DY = double(Poly[K].Y) - Poly[K - 1].Y;
-    if (DX == 0 && DY == 0) return false;
-    A = RadToDeg(std::atan2(DY, DX));
-    return true;
+  const std::size_t N = Poly.size();
+  // The chord the distance falls on, and how far along it. At the start of
+  // a polygon, or on a chord of no length: the nearest chord of non-zero
+  // length after it (from its start), else before it (at its end).
+  std::size_t K = 0;
+  double T = 0, Angle = 0;
+  if (At.J > 0 && ChordAngle(Poly, At.J, Angle)) {
+    K = At.J;
+    T = ChordFraction(FDistances[At.I], At.J, Distance);
+  } else {
+    for (std::size_t C = std::max<std::size_t>(At.J, 1); C < N && !K; ++C)
+      if (ChordAngle(Poly, C, Angle)) K = C;
+    for (std::size_t C = std::min(At.J, N - 1); C >= 1 && !K; --C)
+      if (ChordAngle(Poly, C, Angle)) K = C, T = 1;
+    if (!K) return 0;
+  }
+  // A chord of a flattened curve runs in the tangent's direction at its
+  // middle: turn towards the neighbouring chord on the side of the point (or
+  // away from the other neighbour at an open end). A closed ring wraps.
+  const bool Ring = N > 2 && Poly.front() == Poly.back();
+  auto Neighbour = [&](bool Before, double& A) {
+    std::size_t C = Before ? K - 1 : K + 1;
+    if (Ring && C == 0) C = N - 1;
+    if (Ring && C == N) C = 1;
+    return C >= 1 && C < N && ChordAngle(Poly, C, A);
   };
-  double Angle = 0;
-  // The chord arriving at J, else the nearest one of non-zero length after
-  // it, else before it.
-  for (std::size_t K = std::max<std::size_t>(At.J, 1); K < Poly.size(); ++K)
-    if (Chord(K, Angle)) return Angle;
-  for (std::size_t K = std::min(At.J, Poly.size() - 1); K >= 1; --K)
-    if (Chord(K, Angle)) return Angle;
-  return 0;
+  auto Turn = [&](double A) {
+    const double D = std::remainder(A - Angle, 360.0);
+    return std::fabs(D) <= kSmoothTurn ? D : 0.0;
+  };
+  double A;
+  const bool Before = T < 0.5;
+  if (Neighbour(Before, A))
+    Angle += Turn(A) * std::fabs(T - 0.5);
+  else if (Neighbour(!Before, A))
+    Angle -= Turn(A) * std::fabs(T - 0.5);
+  const double R = std::remainder(Angle, 360.0);
+  return R == -180 ? 180 : R;
 }
 
 }  // namespace FMX::VX::Graphics

@@ -111,8 +111,11 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   void AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle, float SweepAngle);
   // SVG endpoint arc from P1 to P2 (the current point should be P1): radii
   // made non-negative and scaled up when too small to reach P2, Angle the
-  // x-axis rotation in degrees. P1 == P2 appends a whole ellipse resting on
-  // P1 (from the radii as passed); a radius of zero appends a line to P2.
+  // x-axis rotation in degrees. Worked out in double (angles by atan2), in
+  // cubic pieces of a quarter turn, the last taking the rest (up to a
+  // quarter turn plus 0.01 radian) and ending exactly at P2. P1 == P2
+  // appends a whole ellipse resting on P1 (from the radii as passed); a
+  // radius of zero, or an arc too flat to sweep, appends a line to P2.
   void AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2);
 
   // Into any TPathData: this path's points appended to Dest's, without
@@ -217,10 +220,12 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   TVXFillMode FFillMode = fmEvenOdd;
 };
 
-// Ring sector around the origin between radii R1 and R2 (either order), from
-// angle A to angle B turned by Rotation (degrees); a difference of a full
-// turn gives whole rings. The path form appends to Path and returns it; the
-// string form returns the same figure as path text.
+// Ring sector around the origin between radii R1 and R2 (either order; a
+// negative radius counts by its size, and an inner radius of 0 gives a pie
+// slice), from angle A to angle B turned by Rotation (degrees); a difference
+// of a full turn gives whole rings, the inner circle running the other way
+// round. The path form appends to Path and returns it; the string form
+// returns the same figure as path text that the parser reads back.
 VXFMX_API TVXPathData& Arc(TVXPathData& Path, double A, double B, double R1, double R2, double Rotation);
 VXFMX_API std::string Arc(double A, double B, double R1, double R2, double Rotation);
 
