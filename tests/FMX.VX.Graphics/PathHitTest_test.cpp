@@ -109,7 +109,15 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
       P.LineTo({float(200 + r * std::cos(a)), float(150 + r * std::sin(a))});
     }
   };
-  std::vector<std::function<void(TVXPathData&)>> Shapes = {Ellipse, Zigzag, Star, [&](TVXPathData& P) {
+  // Axis-aligned squares, some nested, some overlapping: horizontal edges
+  // bound regions without ever crossing a ray.
+  auto Squares = [](TVXPathData& P) {
+    for (int i = 0; i < 12; ++i)
+      for (int j = 0; j < 9; ++j)
+        if ((i + j) % 3 != 0) P.AddRectangle({i * 33.0f, j * 33.0f, i * 33.0f + 20 + j, j * 33.0f + 20 + i}, 0, 0);
+    P.AddRectangle({5, 5, 395, 295}, 0, 0);
+  };
+  std::vector<std::function<void(TVXPathData&)>> Shapes = {Ellipse, Zigzag, Star, Squares, [&](TVXPathData& P) {
                                                              Ellipse(P);
                                                              Star(P);
                                                              P.SetData(P.Data() + " M0,0 L0,1000 L1,0 Z");
