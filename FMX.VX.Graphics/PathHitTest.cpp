@@ -12,7 +12,9 @@
 // have cost about as much as building it would (about two walks over every
 // edge), so that a single test after each edit stays a plain walk:
 //
-// - A grid over the path's bounds, about one cell per edge, square-ish.
+// - A grid over the path's bounds, of square-ish cells sized so that most of
+//   them stay clear of the outline (by its length; at most 8 cells per edge
+//   on small paths, half a cell per edge on large ones).
 //   Each edge is listed in the cells of each row that it can cross (the part
 //   of the edge within the row's height, widened by a small margin); a
 //   horizontal edge, which crosses no ray but still separates inside from
@@ -47,8 +49,12 @@ namespace {
 // The index is built once plain walks have visited this many times the
 // path's edges.
 constexpr std::uint64_t kWalksBeforeIndex = 2;
-// Cells per edge, and the largest grid side.
-constexpr double kCellsPerEdge = 1.0;
+// Grid sizing: a cell side of about (area / outline length) / 24; at most 8
+// cells per edge up to kSmallPath edges, half a cell per edge beyond; and
+// the largest grid side.
+constexpr double kCellsAcrossOutline = 24;
+constexpr double kMaxCellsPerEdge = 8;
+constexpr std::size_t kSmallPath = 4096;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
@@ -87,8 +93,11 @@ int RingWinding(std::span<const TPointF> Polygon, float X, float Y) {
 }  // namespace
 
 struct TVXPathData::TPathHitIndex {
+  // An edge as the polygon test sees it (from PJ to PI), copied so that a
+  // walk reads one array.
   struct TEdge {
-    std::uint32_t Poly, Vertex;  // the edge ends at Vertex and starts at the vertex before it (cyclically)
+    TPointF PI, PJ;
+    std::uint32_t Poly;
   };
   std::vector<TRectF> PolyBounds;     // of the vertices; unbounded with a non-finite one
   TRectF Bounds;                      // union of the polygon bounds
@@ -101,6 +110,12 @@ struct TVXPathData::TPathHitIndex {
   double ScaleX = 0, ScaleY = 0;
   std::vector<std::uint32_t> Starts;  // per cell, into Edges; then the end
   std::vector<TEdge> Edges;
+  // Bit sets over the cells: clean, and per rule the answer of a clean cell
+  // (AnySubpath only where Inside or a single polygon settles it). A bit per
+  // cell, so that most queries touch a few bytes.
+  std::vector<std::uint64_t> CleanBits, AnswerBits[3];
+  static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
+  static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
   std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
   // Per cell, bit p: polygon p contains it; kept for 2 to 64 polygons (with
   // one polygon its parity is the winding's).
@@ -115,8 +130,12 @@ struct TVXPathData::TPathHitIndex {
   // Crossings right of X in the row of Y, from cell (I, J) to the first
   // clean cell: signed sum and per-polygon parity. Returns the clean cell's
   // number, or SIZE_MAX when the row ends first.
-  std::size_t WalkRow(const TVXPolygons& Source, float X, float Y, std::uint32_t I, std::uint32_t J,
-                      std::int32_t& Sum, std::uint64_t& Odd) const;
+  std::size_t WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
+                      std::uint64_t& Odd) const;
+  // The same leftwards: crossings at or left of X from cell (I, J) back to
+  // the first clean cell, subtracted. SIZE_MAX when the row starts first.
+  std::size_t WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
+                          std::uint64_t& Odd) const;
   bool Plain(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
   bool Query(const TVXPolygons& Source, float X, float Y, THitRule Rule);
 };
@@ -162,7 +181,19 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
                                      std::fabs(double(Bounds.Top)), std::fabs(double(Bounds.Bottom))});
   // Cells must stay far wider than the rounding of the coordinates.
   const double MinCell = std::max(1e-4 * Magnitude, 1e-30);
-  const double Cells = std::max(1.0, double(EdgeCount) * kCellsPerEdge);
+  // Cells about 1/kCellsAcrossOutline of the area per unit of outline length,
+  // so that most cells stay clear of it however finely curves are cut; at
+  // most kMaxCellsPerEdge per edge.
+  double Outline = 0;
+  for (const TCanvasPoints& Poly : Source)
+    for (std::size_t v = 0; v < Poly.size(); ++v) {
+      const TPointF &A = Poly[v], &B = Poly[v == 0 ? Poly.size() - 1 : v - 1];
+      Outline += std::hypot(double(B.X) - A.X, double(B.Y) - A.Y);
+    }
+  const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 4096
+                                                  : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
+  const double Cells = std::clamp(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H), 16.0,
+                                  MaxCells);
   auto Side = [&](double Extent, double Other) {
     const double N = std::min(std::sqrt(Cells * Extent / Other), Extent / MinCell);
     return std::uint32_t(std::clamp(N, 1.0, double(kMaxGridSide)));
@@ -204,7 +235,9 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       const TCanvasPoints& Poly = Source[p];
       for (std::size_t v = 0; v < Poly.size(); ++v)
         ForEachCell(Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
-                    [&](std::size_t C) { Visit(C, TEdge{std::uint32_t(p), std::uint32_t(v)}); });
+                    [&](std::size_t C) {
+                      Visit(C, TEdge{Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1], std::uint32_t(p)});
+                    });
     }
   };
   Starts.assign(NCells + 1, 0);
@@ -219,6 +252,8 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   // Clean cells, row by row from the right: the walk from a probe point in
   // the cell to the next clean cell, whose values are known by then.
   Windings.assign(NCells, 0);
+  CleanBits.assign((NCells + 63) / 64, 0);
+  for (auto& A : AnswerBits) A.assign((NCells + 63) / 64, 0);
   const bool Masks = Source.size() > 1 && Source.size() <= kMaskPolygons;
   if (Masks) Inside.assign(NCells, 0);
   for (std::uint32_t J = 0; J < GY; ++J)
@@ -233,34 +268,57 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
         Edges = {};
         Windings = {};
         Inside = {};
+        CleanBits = {};
+        for (auto& A : AnswerBits) A = {};
         return;
       }
       std::int32_t Sum = 0;
       std::uint64_t Odd = 0;
-      const std::size_t Next = I + 1 < GX ? WalkRow(Source, X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
+      const std::size_t Next = I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
       if (Next != SIZE_MAX) {
         Sum += Windings[Next];
         if (Masks) Odd ^= Inside[Next];
       }
       Windings[C] = Sum;
       if (Masks) Inside[C] = Odd;
+      SetBit(CleanBits, C);
+      if (Masks ? Odd != 0 : (Sum & 1) != 0) SetBit(AnswerBits[int(THitRule::AnySubpath)], C);
+      if (Sum & 1) SetBit(AnswerBits[int(THitRule::EvenOdd)], C);
+      if (Sum != 0) SetBit(AnswerBits[int(THitRule::NonZero)], C);
     }
 }
 
-std::size_t TVXPathData::TPathHitIndex::WalkRow(const TVXPolygons& Source, float X, float Y, std::uint32_t I,
-                                                 std::uint32_t J, std::int32_t& Sum, std::uint64_t& Odd) const {
+std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J,
+                                                 std::int32_t& Sum, std::uint64_t& Odd) const {
   const std::size_t Row = std::size_t(J) * GX;
   for (; I < GX; ++I) {
     const std::size_t C = Row + I;
     if (Clean(C)) return C;
     for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
       const TEdge& E = Edges[e];
-      const TCanvasPoints& Poly = Source[E.Poly];
       double XC;
       int Dir;
-      if (Crossing(Poly[E.Vertex], Poly[E.Vertex == 0 ? Poly.size() - 1 : E.Vertex - 1], Y, XC, Dir) && X < XC &&
-          CellX(XC) == I) {
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && X < XC && CellX(XC) == I) {
         Sum += Dir;
+        Odd ^= std::uint64_t(1) << (E.Poly & 63);
+      }
+    }
+  }
+  return SIZE_MAX;
+}
+
+std::size_t TVXPathData::TPathHitIndex::WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J,
+                                                     std::int32_t& Sum, std::uint64_t& Odd) const {
+  const std::size_t Row = std::size_t(J) * GX;
+  for (std::uint32_t K = I + 1; K-- > 0;) {
+    const std::size_t C = Row + K;
+    if (Clean(C)) return C;
+    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+      const TEdge& E = Edges[e];
+      double XC;
+      int Dir;
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && !(X < XC) && CellX(XC) == K) {
+        Sum -= Dir;
         Odd ^= std::uint64_t(1) << (E.Poly & 63);
       }
     }
@@ -296,9 +354,19 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
     }
     if (!Indexed()) return Plain(Source, X, Y, Rule);
   }
+  const std::uint32_t I = CellX(X), J = CellY(Y);
+  const std::size_t Cell = std::size_t(J) * GX + I;
+  if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
+  // Walk towards the nearer clean cell (or end of the row, beyond which
+  // nothing winds around a point).
+  const std::size_t Row = std::size_t(J) * GX;
+  std::uint32_t Right = I + 1, Left = I;
+  while (Right < GX && !Bit(CleanBits, Row + Right)) ++Right;
+  while (Left > 0 && !Bit(CleanBits, Row + Left - 1)) --Left;
   std::int32_t Sum = 0;
   std::uint64_t Odd = 0;
-  const std::size_t C = WalkRow(Source, X, Y, CellX(X), CellY(Y), Sum, Odd);
+  const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd)
+                                                   : WalkRowLeft(X, Y, I, J, Sum, Odd);
   if (C != SIZE_MAX) {
     Sum += Windings[C];
     if (!Inside.empty()) Odd ^= Inside[C];
