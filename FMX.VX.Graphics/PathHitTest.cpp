@@ -25,7 +25,10 @@
 // - A query in an edge cell walks its row to the right until a clean cell,
 //   counting the crossings of the listed edges whose crossing lies in the
 //   cell being walked (each crossing is counted in exactly one cell), and
-//   adds the clean cell's winding (beyond the grid: 0).
+//   adds the clean cell's winding (beyond the grid: 0), or walks left and
+//   subtracts, whichever clean cell is nearer.
+// - Answers of clean cells, and of the clean parts of edge cells on a grid
+//   four times finer, are kept as bit sets: most queries read one bit.
 //
 // Cell numbers come from one monotonic function of the coordinate, used both
 // when building and when querying, so a crossing is always attributed to the
@@ -58,6 +61,8 @@ constexpr std::size_t kSmallPath = 4096;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
+// Fine cells per cell on each axis (a power of two).
+constexpr std::uint32_t kFine = 4;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
@@ -114,6 +119,12 @@ struct TVXPathData::TPathHitIndex {
   // (AnySubpath only where Inside or a single polygon settles it). A bit per
   // cell, so that most queries touch a few bytes.
   std::vector<std::uint64_t> CleanBits, AnswerBits[3];
+  // The same at kFine times the resolution on each axis (a fine cell of an
+  // edge cell is clean when no edge touches it), so that most queries near
+  // the outline are answered without a walk.
+  std::uint32_t FX = 0, FY = 0;
+  double FineScaleX = 0, FineScaleY = 0;
+  std::vector<std::uint64_t> FineClean, FineAnswer[3];
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
   std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
@@ -136,6 +147,17 @@ struct TVXPathData::TPathHitIndex {
   // the first clean cell, subtracted. SIZE_MAX when the row starts first.
   std::size_t WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
                           std::uint64_t& Odd) const;
+  // Signed crossings right of (X, Y) and per-polygon parity, through the
+  // grid: (X, Y) in bounds, the grid built.
+  void WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const;
+  static bool Answer(THitRule Rule, std::int32_t Sum, std::uint64_t Odd) {
+    switch (Rule) {
+      case THitRule::AnySubpath: return Odd != 0;
+      case THitRule::EvenOdd: return (Sum & 1) != 0;
+      case THitRule::NonZero: return Sum != 0;
+    }
+    return false;
+  }
   bool Plain(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
   bool Query(const TVXPolygons& Source, float X, float Y, THitRule Rule);
 };
@@ -208,7 +230,14 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   // Two passes over the edges: count the cells each one is listed in, then
   // fill the lists. An edge is listed, row by row, over the x-range of its
   // part within the row.
-  auto ForEachCell = [&](const TPointF& A, const TPointF& B, auto&& Visit) {
+  // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) that edge A-B
+  // can cross.
+  auto ForEachCellOf = [&](std::uint32_t Gx, std::uint32_t Gy, double Sx, double Sy, const TPointF& A,
+                           const TPointF& B, auto&& Visit) {
+    auto CellX = [&](double X) { return Bucket(X, Bounds.Left, Sx, Gx); };
+    auto CellY = [&](double Y) { return Bucket(Y, Bounds.Top, Sy, Gy); };
+    const std::uint32_t GX = Gx;
+    const double ScaleY = Sy;
     const double Y0 = std::min(A.Y, B.Y), Y1 = std::max(A.Y, B.Y);
     const std::uint32_t J0 = CellY(Y0), J1 = CellY(Y1);
     if (A.Y == B.Y) {
@@ -229,6 +258,9 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       const double Hi = std::min(std::max(XA, XB), double(std::max(A.X, B.X))) + Margin;
       for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J) * GX + I);
     }
+  };
+  auto ForEachCell = [&](const TPointF& A, const TPointF& B, auto&& Visit) {
+    ForEachCellOf(GX, GY, ScaleX, ScaleY, A, B, Visit);
   };
   auto ForEachEdge = [&](auto&& Visit) {
     for (std::size_t p = 0; p < Source.size(); ++p) {
@@ -270,6 +302,7 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
         Inside = {};
         CleanBits = {};
         for (auto& A : AnswerBits) A = {};
+        FX = FY = 0;
         return;
       }
       std::int32_t Sum = 0;
@@ -286,6 +319,57 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       if (Sum & 1) SetBit(AnswerBits[int(THitRule::EvenOdd)], C);
       if (Sum != 0) SetBit(AnswerBits[int(THitRule::NonZero)], C);
     }
+
+  // The fine grid. Scaling by a power of two is exact, so a fine cell always
+  // lies within the cell that CellX and CellY give.
+  FX = GX * kFine;
+  FY = GY * kFine;
+  FineScaleX = ScaleX * kFine;
+  FineScaleY = ScaleY * kFine;
+  const std::size_t NFine = std::size_t(FX) * FY;
+  std::vector<std::uint64_t> Touched((NFine + 63) / 64, 0);
+  for (std::size_t p = 0; p < Source.size(); ++p) {
+    const TCanvasPoints& Poly = Source[p];
+    for (std::size_t v = 0; v < Poly.size(); ++v)
+      ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
+                    [&](std::size_t F) { SetBit(Touched, F); });
+  }
+  FineClean.assign((NFine + 63) / 64, 0);
+  for (auto& A : FineAnswer) A.assign((NFine + 63) / 64, 0);
+  for (std::uint32_t J = 0; J < FY; ++J)
+    for (std::uint32_t I = 0; I < FX; ++I) {
+      const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / kFine) * GX + I / kFine;
+      if (Bit(CleanBits, C)) {
+        SetBit(FineClean, F);
+        for (int R = 0; R < 3; ++R)
+          if (Bit(AnswerBits[R], C)) SetBit(FineAnswer[R], F);
+        continue;
+      }
+      if (Bit(Touched, F)) continue;
+      const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
+      if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
+      std::int32_t Sum = 0;
+      std::uint64_t Odd = 0;
+      WalkAt(X, Y, Sum, Odd);
+      SetBit(FineClean, F);
+      for (int R = 0; R < 3; ++R)
+        if (Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1))) SetBit(FineAnswer[R], F);
+    }
+}
+
+void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {
+  const std::uint32_t I = CellX(X), J = CellY(Y);
+  // Walk towards the nearer clean cell (or end of the row, beyond which
+  // nothing winds around a point).
+  const std::size_t Row = std::size_t(J) * GX;
+  std::uint32_t Right = I + 1, Left = I;
+  while (Right < GX && !Bit(CleanBits, Row + Right)) ++Right;
+  while (Left > 0 && !Bit(CleanBits, Row + Left - 1)) --Left;
+  const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd) : WalkRowLeft(X, Y, I, J, Sum, Odd);
+  if (C != SIZE_MAX) {
+    Sum += Windings[C];
+    if (!Inside.empty()) Odd ^= Inside[C];
+  }
 }
 
 std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J,
@@ -354,29 +438,13 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
     }
     if (!Indexed()) return Plain(Source, X, Y, Rule);
   }
-  const std::uint32_t I = CellX(X), J = CellY(Y);
-  const std::size_t Cell = std::size_t(J) * GX + I;
-  if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
-  // Walk towards the nearer clean cell (or end of the row, beyond which
-  // nothing winds around a point).
-  const std::size_t Row = std::size_t(J) * GX;
-  std::uint32_t Right = I + 1, Left = I;
-  while (Right < GX && !Bit(CleanBits, Row + Right)) ++Right;
-  while (Left > 0 && !Bit(CleanBits, Row + Left - 1)) --Left;
+  const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
+                           Bucket(X, Bounds.Left, FineScaleX, FX);
+  if (Bit(FineClean, Fine)) return Bit(FineAnswer[int(Rule)], Fine);
   std::int32_t Sum = 0;
   std::uint64_t Odd = 0;
-  const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd)
-                                                   : WalkRowLeft(X, Y, I, J, Sum, Odd);
-  if (C != SIZE_MAX) {
-    Sum += Windings[C];
-    if (!Inside.empty()) Odd ^= Inside[C];
-  }
-  switch (Rule) {
-    case THitRule::AnySubpath: return Odd != 0;
-    case THitRule::EvenOdd: return (Sum & 1) != 0;
-    case THitRule::NonZero: return Sum != 0;
-  }
-  return false;
+  WalkAt(X, Y, Sum, Odd);
+  return Answer(Rule, Sum, Odd);
 }
 
 const TVXPolygons& TVXPathData::CurrentPolygons() const {
