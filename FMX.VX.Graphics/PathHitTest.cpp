@@ -27,8 +27,9 @@
 //   cell being walked (each crossing is counted in exactly one cell), and
 //   adds the clean cell's winding (beyond the grid: 0), or walks left and
 //   subtracts, whichever clean cell is nearer.
-// - Answers of clean cells, and of the clean parts of edge cells on a grid
-//   four times finer, are kept as bit sets: most queries read one bit.
+// - Answers of clean cells, and (on small grids) of the clean parts of edge
+//   cells on a grid four times finer, are kept as bit sets: most queries
+//   read one bit.
 //
 // Cell numbers come from one monotonic function of the coordinate, used both
 // when building and when querying, so a crossing is always attributed to the
@@ -61,8 +62,10 @@ constexpr std::size_t kSmallPath = 4096;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
-// Fine cells per cell on each axis (a power of two).
+// Fine cells per cell on each axis (a power of two), on grids of at most
+// kMaxFineCells fine cells.
 constexpr std::uint32_t kFine = 4;
+constexpr std::size_t kMaxFineCells = 65536;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
@@ -322,10 +325,13 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
 
   // The fine grid. Scaling by a power of two is exact, so a fine cell always
   // lies within the cell that CellX and CellY give.
-  FX = GX * kFine;
-  FY = GY * kFine;
-  FineScaleX = ScaleX * kFine;
-  FineScaleY = ScaleY * kFine;
+  // Small grids only: large ones have cells enough, and the walks that find
+  // the fine answers would cost more than they save.
+  const std::uint32_t Fine = NCells <= kMaxFineCells / (kFine * kFine) ? kFine : 1;
+  FX = GX * Fine;
+  FY = GY * Fine;
+  FineScaleX = ScaleX * Fine;
+  FineScaleY = ScaleY * Fine;
   const std::size_t NFine = std::size_t(FX) * FY;
   std::vector<std::uint64_t> Touched((NFine + 63) / 64, 0);
   for (std::size_t p = 0; p < Source.size(); ++p) {
@@ -338,7 +344,7 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   for (auto& A : FineAnswer) A.assign((NFine + 63) / 64, 0);
   for (std::uint32_t J = 0; J < FY; ++J)
     for (std::uint32_t I = 0; I < FX; ++I) {
-      const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / kFine) * GX + I / kFine;
+      const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
       if (Bit(CleanBits, C)) {
         SetBit(FineClean, F);
         for (int R = 0; R < 3; ++R)
