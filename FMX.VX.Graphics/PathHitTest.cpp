@@ -65,7 +65,7 @@ constexpr std::size_t kMaskPolygons = 64;
 // Fine cells per cell on each axis (a power of two), on grids of at most
 // kMaxFineCells fine cells.
 constexpr std::uint32_t kFine = 4;
-constexpr std::size_t kMaxFineCells = 65536;
+constexpr std::size_t kMaxFineCells = 32768;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
@@ -127,7 +127,10 @@ struct TVXPathData::TPathHitIndex {
   // the outline are answered without a walk.
   std::uint32_t FX = 0, FY = 0;
   double FineScaleX = 0, FineScaleY = 0;
-  std::vector<std::uint64_t> FineClean, FineAnswer[3];
+  // Four bits per fine cell, side by side so that a query reads one word:
+  // clean, then the answers of the three rules.
+  std::vector<std::uint64_t> FineState;
+  std::uint32_t FineNibble(std::size_t F) const { return std::uint32_t(FineState[F >> 4] >> ((F & 15) * 4)) & 15; }
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
   std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
@@ -340,15 +343,16 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
                     [&](std::size_t F) { SetBit(Touched, F); });
   }
-  FineClean.assign((NFine + 63) / 64, 0);
-  for (auto& A : FineAnswer) A.assign((NFine + 63) / 64, 0);
+  FineState.assign((NFine + 15) / 16, 0);
+  auto SetFine = [&](std::size_t F, std::uint32_t Nibble) { FineState[F >> 4] |= std::uint64_t(Nibble) << ((F & 15) * 4); };
   for (std::uint32_t J = 0; J < FY; ++J)
     for (std::uint32_t I = 0; I < FX; ++I) {
       const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
       if (Bit(CleanBits, C)) {
-        SetBit(FineClean, F);
+        std::uint32_t Nibble = 1;
         for (int R = 0; R < 3; ++R)
-          if (Bit(AnswerBits[R], C)) SetBit(FineAnswer[R], F);
+          if (Bit(AnswerBits[R], C)) Nibble |= 2u << R;
+        SetFine(F, Nibble);
         continue;
       }
       if (Bit(Touched, F)) continue;
@@ -357,9 +361,10 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       std::int32_t Sum = 0;
       std::uint64_t Odd = 0;
       WalkAt(X, Y, Sum, Odd);
-      SetBit(FineClean, F);
+      std::uint32_t Nibble = 1;
       for (int R = 0; R < 3; ++R)
-        if (Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1))) SetBit(FineAnswer[R], F);
+        if (Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1))) Nibble |= 2u << R;
+      SetFine(F, Nibble);
     }
 }
 
@@ -446,7 +451,7 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
   }
   const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
                            Bucket(X, Bounds.Left, FineScaleX, FX);
-  if (Bit(FineClean, Fine)) return Bit(FineAnswer[int(Rule)], Fine);
+  if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
   std::int32_t Sum = 0;
   std::uint64_t Odd = 0;
   WalkAt(X, Y, Sum, Odd);
