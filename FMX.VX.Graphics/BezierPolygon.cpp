@@ -1,6 +1,7 @@
 #include "FMX.VX.Graphics/BezierPolygon.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstddef>
 
 #include "FMX.VX.CanvasHelper/CanvasHelper.h"
@@ -47,14 +48,37 @@ TPoint MakePoint<TPoint>(double X, double Y) {
   return {Round32(X), Round32(Y)};
 }
 
+// Points the whole curve may take: kBudgetBase + kBudgetPerPoint per
+// control point.
+constexpr double kBudgetBase = 65536;
+constexpr double kBudgetPerPoint = 1024;
+
+// Distance from K1 to K2 as the sampling sees it (1 when zero or not finite).
+template <class P>
+double SegmentLength(const P& K1, const P& K2) {
+  const double dx = double(K2.X) - double(K1.X);
+  const double dy = double(K2.Y) - double(K1.Y);
+  const double d = std::sqrt(dx * dx + dy * dy);
+  return d == 0 || !std::isfinite(d) ? 1 : d;
+}
+
+// Step that keeps the curve within its budget, and the expected point count.
+template <class P>
+double BudgetedStep(std::span<const P> Pts, bool Closed, double StepSize, std::size_t& Count) {
+  const std::size_t n = Pts.size();
+  double Length = 0;
+  for (std::size_t i = 1; i < n; ++i) Length += SegmentLength(Pts[i - 1], Pts[i]);
+  if (Closed) Length += SegmentLength(Pts[n - 1], Pts[0]);
+  const double Budget = kBudgetBase + kBudgetPerPoint * double(n);
+  if (Length / StepSize > Budget) StepSize = Length / Budget;
+  Count = std::size_t(std::min(Length / StepSize, Budget)) + 2 * n + 4;
+  return StepSize;
+}
+
 // Parameter step of the segment from K1 to K2.
 template <class P>
 double ParamStep(const P& K1, const P& K2, double StepSize) {
-  const double dx = double(K2.X) - double(K1.X);
-  const double dy = double(K2.Y) - double(K1.Y);
-  double d = std::sqrt(dx * dx + dy * dy);
-  if (d == 0 || !std::isfinite(d)) d = 1;
-  double dt = StepSize / d;
+  double dt = StepSize / SegmentLength(K1, K2);
   if (!(dt >= kMinParamStep)) dt = kMinParamStep;
   return dt;
 }
@@ -74,25 +98,13 @@ void SampleSegment(const P& K0, const P& K1, const P& K2, const P& K3, bool BSpl
 }
 
 template <class P>
-std::size_t EstimateCount(std::span<const P> Pts, double StepSize) {
-  double Total = 0;
-  for (std::size_t i = 1; i < Pts.size(); ++i) {
-    const double dx = double(Pts[i].X) - double(Pts[i - 1].X);
-    const double dy = double(Pts[i].Y) - double(Pts[i - 1].Y);
-    Total += std::sqrt(dx * dx + dy * dy) / StepSize + 2;
-  }
-  // Only a hint for reserve(); keep it sane for absurd coordinates.
-  if (!(Total < 1 << 22)) Total = 1 << 22;
-  return std::size_t(Total) + 4;
-}
-
-template <class P>
 std::vector<P> BuildCurve(std::span<const P> Pts, bool BSpline, bool Closed, std::int32_t StepSize) {
   std::vector<P> Result;
   const std::size_t n = Pts.size();
   if (n < 2) return Result;
-  const double Step = StepSize > 0 ? double(StepSize) : 1.0;
-  Result.reserve(EstimateCount(Pts, Step));
+  std::size_t Count = 0;
+  const double Step = BudgetedStep(Pts, Closed, StepSize > 0 ? double(StepSize) : 1.0, Count);
+  Result.reserve(Count);
   if (Closed) {
     // Ring: segment i runs from P[i] to P[i + 1], the last one back to P[0].
     for (std::size_t i = 0; i < n; ++i)

@@ -33,6 +33,9 @@
 // - a segment yields at least one and at most 2^20 + 1 points; on a segment
 //   longer than 2^20 steps the step widens to 1/2^20 of the parameter range,
 //   so huge or non-finite coordinates never make the routine run away;
+// - the whole result stays within a budget of about 65536 + 1024 points per
+//   control point: when the segments' lengths add up to more steps than
+//   that, the step is widened for all of them alike;
 // - all curve arithmetic is done in double; the integer form rounds half to
 //   even (FMX::Round32), the float form narrows to 32 bits.
 

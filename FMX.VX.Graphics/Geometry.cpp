@@ -89,8 +89,8 @@ TPointF MeanPoint(std::span<const P> Points) {
   if (Points.empty()) return {};
   float SX = 0, SY = 0;
   for (const P& Pt : Points) {
-    SX = float(double(SX) + Pt.X);
-    SY = float(double(SY) + Pt.Y);
+    SX = Detail::KeepFloat(double(SX) + Pt.X);
+    SY = Detail::KeepFloat(double(SY) + Pt.Y);
   }
   const double N = double(Points.size());
   return {float(SX / N), float(SY / N)};

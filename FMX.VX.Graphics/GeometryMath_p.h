@@ -5,6 +5,26 @@
 
 namespace FMX::VX::Graphics::Detail {
 
+// float(V), with the narrowing kept under optimisation. Running sums stored
+// as floats must be narrowed at every step; GCC 12 at -O2 has been seen to
+// vectorise such a loop and go on with the unnarrowed double for the last
+// step. The empty asm makes the narrowed value opaque, so the compiler has
+// to use exactly it.
+inline float KeepFloat(double V) {
+  float F = float(V);
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+  __asm__("" : "+x"(F));
+#elif defined(__GNUC__) && defined(__aarch64__)
+  __asm__("" : "+w"(F));
+#elif defined(__GNUC__)
+  __asm__("" : "+m"(F));
+#else
+  volatile float Opaque = F;
+  F = Opaque;
+#endif
+  return F;
+}
+
 // 32-bit two's complement result of a wider integer computation: what 32-bit
 // storage keeps, without the undefined behaviour of a signed overflow.
 inline std::int32_t Wrap32(std::int64_t V) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(V)); }

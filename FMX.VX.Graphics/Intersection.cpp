@@ -143,7 +143,7 @@ float FitRect(TRect& R, const TRect& Bounds, bool Stretch) {
   if (BW == 0 || BH == 0) return 1;
   const std::int32_t W = VXRectWidth(R), H = VXRectHeight(R);
   const float Ratio = float(std::max(double(W) / BW, double(H) / BH));
-  if (Ratio < 1 && !Stretch)
+  if ((Ratio < 1 && !Stretch) || Ratio == 0)
     R = {0, 0, W, H};
   else
     R = {0, 0, Round32(W / double(Ratio)), Round32(H / double(Ratio))};
@@ -156,8 +156,8 @@ float FitRect(TRectF& R, const TRectF& Bounds, bool Stretch) {
   if (BW == 0 || BH == 0) return 1;
   const float W = VXRectWidth(R), H = VXRectHeight(R);
   const float Ratio = float(std::max(double(W) / BW, double(H) / BH));
-  if (Ratio < 1 && !Stretch)
-    R = {0, 0, W, H};
+  if ((Ratio < 1 && !Stretch) || Ratio == 0)
+    R = {0, 0, W, H};  // a rectangle without extent stays one: nothing to stretch
   else
     R = {0, 0, float(W / double(Ratio)), float(H / double(Ratio))};
   CenterRect(R, Bounds);

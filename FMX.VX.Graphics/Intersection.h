@@ -80,7 +80,8 @@ VXFMX_API TRectF FixRect(const TRectF& R);
 // (whole-number centring offsets, see CenterRect). A rectangle already
 // smaller than Bounds keeps its size unless Stretch is set. Returns the
 // factor by which the size was (or, when kept, would have been) divided.
-// Empty Bounds (zero width or height) leave R unchanged and return 1. The
+// Empty Bounds (zero width or height) leave R unchanged and return 1. An R
+// without extent (ratio 0) is not stretched: it is centred as it is. The
 // integer form rounds the scaled size, halves to even.
 VXFMX_API float FitRect(TRect& R, const TRect& Bounds, bool Stretch);
 VXFMX_API float FitRect(TRectF& R, const TRectF& Bounds, bool Stretch);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "FMX.VX.Graphics/Geometry.h"
+#include "FMX.VX.Graphics/GeometryMath_p.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "FMX.VX.Graphics/VectorMatrix.h"
@@ -25,8 +26,6 @@ constexpr double FullTurn = 6.2830853071795865;
 // Narrowing helper: every intermediate of the arc geometry is a 32-bit float.
 inline float F(double V) { return float(V); }
 
-// Clamped arccos, so that rounding never takes a cosine out of [-1, 1].
-double SafeArcCos(double C) { return std::acos(std::clamp(C, -1.0, 1.0)); }
 
 }  // namespace
 
@@ -49,11 +48,11 @@ void TVXPathData::AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle
     float Piece;
     if (S < 0) {
       Piece = F(-double(cPI) * 0.5);
-      Total = F(double(Total) - double(cPI) * 0.5);
+      Total = Detail::KeepFloat(double(Total) - double(cPI) * 0.5);
       Last = double(S) + 0.01 >= double(Total);
     } else {
       Piece = F(double(cPI) * 0.5);
-      Total = F(double(Total) + 1.5707963267948966);
+      Total = Detail::KeepFloat(double(Total) + 1.5707963267948966);
       Last = double(Total) >= double(S) - 0.01;
     }
     if (Last) Piece = F(double(S) - Previous);
@@ -71,7 +70,7 @@ void TVXPathData::AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle
       return TPointF{F(CX + RX * (double(X) * Cs - double(Y) * Sn)), F(CY + RY * (double(X) * Sn + double(Y) * Cs))};
     };
     CurveTo(Map(CtlX, -Q), Map(CtlX, Q), Map(CH, SH));
-    A = F(double(A) + Piece);
+    A = Detail::KeepFloat(double(A) + Piece);
   }
 }
 
@@ -82,81 +81,58 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
                       P1.Y));
     return;
   }
-  float Phi = F(DegToRad(Angle));
-  float RX = std::fabs(Radius.X), RY = std::fabs(Radius.Y);
-  if (RX == 0 || RY == 0) {
-    // An ellipse without extent joins the end points with a line.
+  // The centre parameterisation, in double throughout: the end point's
+  // angle comes from atan2, so arcs of huge radius keep their tiny sweep.
+  double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
+  const double Phi = DegToRad(Angle);
+  const double SinPhi = std::sin(Phi), CosPhi = std::cos(Phi);
+  const double X1 = P1.X, Y1 = P1.Y, X2 = P2.X, Y2 = P2.Y;
+  // The mid-point of the chord in the ellipse's own axes.
+  const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
+  const double XP = CosPhi * DX + SinPhi * DY, YP = -SinPhi * DX + CosPhi * DY;
+  // Radii too small to reach the end point grow until they just do.
+  const double Lambda = XP * XP / (RX * RX) + YP * YP / (RY * RY);
+  if (Lambda > 1) {
+    RX *= std::sqrt(Lambda);
+    RY *= std::sqrt(Lambda);
+  }
+  const double RX2 = RX * RX, RY2 = RY * RY;
+  const double Num = RX2 * RY2 - RX2 * YP * YP - RY2 * XP * XP, Den = RX2 * YP * YP + RY2 * XP * XP;
+  const double Coef = (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Num / Den));
+  const double CXP = Coef * RX * YP / RY, CYP = -Coef * RY * XP / RX;
+  const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
+  const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
+  const double UX = (XP - CXP) / RX, UY = (YP - CYP) / RY;
+  const double VX = (-XP - CXP) / RX, VY = (-YP - CYP) / RY;
+  const double Theta1 = std::atan2(UY, UX);
+  double Delta = std::atan2(UX * VY - UY * VX, UX * VX + UY * VY);
+  if (!SweepFlag && Delta > 0)
+    Delta -= TwoPi;
+  else if (SweepFlag && Delta < 0)
+    Delta += TwoPi;
+  // A zero radius, an arc too flat to sweep, or rubbish in the numbers:
+  // the end point is still reached, by a line.
+  if (!(std::fabs(Delta) >= 1e-12) || !std::isfinite(Delta) || !std::isfinite(CX) || !std::isfinite(CY) ||
+      !(RX > 0 && RY > 0)) {
     LineTo(P2);
     return;
   }
-  float SinPhi = F(std::sin(double(Phi))), CosPhi = F(std::cos(double(Phi)));
-
-  // The mid-point of the chord in the ellipse's own axes.
-  float DX = F((double(P1.X) - P2.X) / 2.0), DY = F((double(P1.Y) - P2.Y) / 2.0);
-  float XP = F(double(CosPhi) * DX + double(SinPhi) * DY);
-  float YP = F(-double(SinPhi) * DX + double(CosPhi) * DY);
-
-  float RX2 = F(double(RX) * RX), RY2 = F(double(RY) * RY);
-  float XP2 = F(double(XP) * XP), YP2 = F(double(YP) * YP);
-  // Radii too small to reach the end point grow until they just do.
-  float Lambda = F(double(XP2) / RX2 + double(YP2) / RY2);
-  if (Lambda > 1) {
-    float Root = F(std::sqrt(double(Lambda)));
-    RX = F(double(Root) * RX);
-    RY = F(double(Root) * RY);
-    RX2 = F(double(RX) * RX);
-    RY2 = F(double(RY) * RY);
-  }
-
-  float Sign = LargeFlag == SweepFlag ? -1.0f : 1.0f;
-  float R = F((double(RX2) * RY2 - double(RX2) * YP2 - double(RY2) * XP2) / (double(RX2) * YP2 + double(RY2) * XP2));
-  if (R < 0) R = 0;
-  float Coef = F(double(Sign) * std::sqrt(double(R)));
-  float CXP = F(double(Coef) * F(double(RX) * YP / RY));
-  float CYP = F(double(Coef) * -F(double(RY) * XP / RX));
-
-  float CX = F((double(P1.X) + P2.X) / 2.0 + F(double(CosPhi) * CXP - double(SinPhi) * CYP));
-  float CY = F((double(P1.Y) + P2.Y) / 2.0 + F(double(SinPhi) * CXP + double(CosPhi) * CYP));
-
-  float UX = F((double(XP) - CXP) / RX), UY = F((double(YP) - CYP) / RY);
-  float VX = F((-double(XP) - CXP) / RX), VY = F((-double(YP) - CYP) / RY);
-  float ULen = F(std::sqrt(double(UX) * UX + double(UY) * UY));
-  float VLen = F(std::sqrt(double(VX) * VX + double(VY) * VY));
-
-  float Theta1 = F(SafeArcCos(double(UX) / ULen));
-  if (UY < 0) Theta1 = -Theta1;
-  float Dot = F(double(UX) * VX + double(UY) * VY);
-  float Delta = F(SafeArcCos(double(Dot) / F(double(ULen) * VLen)));
-  if (F(double(UX) * VY - double(UY) * VX) < 0) Delta = -Delta;
-  if (!SweepFlag && Delta > 0)
-    Delta = F(Delta - TwoPi);
-  else if (SweepFlag && Delta < 0)
-    Delta = F(Delta + TwoPi);
-
-  TVXPathData Unit;
-  Unit.AddArcSvgPart(TPointF{0, 0}, TPointF{RX, RY}, F(RadToDeg(Theta1)), F(RadToDeg(Delta)));
-
-  // Rotate, then move to the centre.
-  TMatrix Move = VXIdentityMatrix;
-  Move.m31 = CX;
-  Move.m32 = CY;
-  const TMatrix M = VXMatrixMultiply(CreateRotationVXMatrix(Phi), Move);
-  auto Map = [&M](const TPointF& P) { return VXPoint(VXMatrixTransform(M, VXVector(P, 1))); };
-  for (const TPathSegment& S : Unit.Segments()) {
-    switch (S.Kind) {
-      case TPathPointKind::MoveTo:
-        MoveTo(Map(S.Pt(0)));
-        break;
-      case TPathPointKind::LineTo:
-        LineTo(Map(S.Pt(0)));
-        break;
-      case TPathPointKind::CurveTo:
-        CurveTo(Map(S.Pt(0)), Map(S.Pt(1)), Map(S.Pt(2)));  // the unit path holds whole curves only
-        break;
-      case TPathPointKind::Close:
-        ClosePath();
-        break;
-    }
+  // Quarter turns, the last piece taking the rest (up to a quarter turn
+  // plus 0.01 radian), each one cubic; the last ends exactly at P2.
+  const double Quarter = Pi / 2;
+  const int Pieces = std::max(1, int(std::ceil((std::fabs(Delta) - 0.01) / Quarter)));
+  auto Map = [&](double UX, double UY) {
+    const double EX = RX * UX, EY = RY * UY;
+    return TPointF{F(CX + CosPhi * EX - SinPhi * EY), F(CY + SinPhi * EX + CosPhi * EY)};
+  };
+  double A = Theta1;
+  for (int I = 0; I < Pieces; ++I) {
+    const double Piece = I + 1 < Pieces ? std::copysign(Quarter, Delta) : Theta1 + Delta - A;
+    const double B = A + Piece;
+    const double K = 4.0 / 3.0 * std::tan(Piece / 4);
+    const double CA = std::cos(A), SA = std::sin(A), CB = std::cos(B), SB = std::sin(B);
+    CurveTo(Map(CA - K * SA, SA + K * CA), Map(CB + K * SB, SB - K * CB), I + 1 < Pieces ? Map(CB, SB) : P2);
+    A = B;
   }
 }
 
@@ -173,14 +149,28 @@ TPointF Polar(double R, double Angle) { return {F(R * std::cos(Angle)), F(R * st
 
 }  // namespace
 
-TVXPathData& Arc(TVXPathData& Path, double A, double B, double R1, double R2, double Rotation) {
+namespace {
+
+// The ring's radii, made non-negative (as arcs treat radii) and ordered:
+// inner first.
+void RingRadii(double& R1, double& R2) {
+  R1 = std::fabs(R1);
+  R2 = std::fabs(R2);
   if (R1 > R2) std::swap(R1, R2);
+}
+
+}  // namespace
+
+TVXPathData& Arc(TVXPathData& Path, double A, double B, double R1, double R2, double Rotation) {
+  RingRadii(R1, R2);
   double AR = DegToRad(A + Rotation), BR = DegToRad(B + Rotation);
   double D = std::fabs(BR - AR);
   bool Forward = BR >= AR;
   if (D >= FullTurn) {
     AddCircle(Path, F(R2), Forward);
-    if (R1 > 0) AddCircle(Path, F(R1), Forward);
+    // The inner circle runs the other way, as in the text form: a ring with a
+    // hole under either fill rule.
+    if (R1 > 0) AddCircle(Path, F(R1), !Forward);
     Path.ClosePath();
     return Path;
   }
@@ -195,7 +185,7 @@ TVXPathData& Arc(TVXPathData& Path, double A, double B, double R1, double R2, do
 }
 
 std::string Arc(double A, double B, double R1, double R2, double Rotation) {
-  if (R1 > R2) std::swap(R1, R2);
+  RingRadii(R1, R2);
   double AR = DegToRad(A + Rotation), BR = DegToRad(B + Rotation);
   if (AR > BR) std::swap(AR, BR);
   double Sweep = BR - AR;

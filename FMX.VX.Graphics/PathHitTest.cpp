@@ -1,29 +1,39 @@
 // Hit tests against the fill and the stroked outline of a path, and outlines
 // built from rectangles.
 //
-// The fill test is the even-odd polygon test run on each cached polygon. A
-// path that is hit-tested repeatedly gets an index (after a few queries, so
-// that a single test after each edit stays a plain walk):
+// The fill tests count the crossings of a ray from the point towards +x with
+// the edges of the cached polygons, each ring closed by an edge from its last
+// point to its first. Per polygon the parity decides PointInPath (inside any
+// polygon); over all polygons the parity decides the even-odd fill and the
+// signed sum the non-zero fill. One crossing rule serves all three: that of
+// the even-odd polygon test of Intersection.h, so that the answers equal it.
 //
-// - Bands. A large polygon is cut into horizontal bands, and each band keeps
-//   a copy of the polygon reduced to the vertices that matter for a point in
-//   that band. Relative to a band, a vertex lies above it, in it, or below
-//   it. An edge can cross the horizontal through a point of the band only if
-//   its two ends differ in that respect, so within a run of consecutive
-//   vertices above (or below) the band only the first and the last are
-//   needed: the shortcut between them joins two vertices on the same side
-//   and never crosses. The reduced polygon keeps every crossing edge as it
-//   was (same ends, same direction), so the polygon test gives the very same
-//   answer on it.
-// - Cells. The path's bounds are divided into a grid. A cell that no edge
-//   comes near (a small margin included) lies wholly inside or wholly
-//   outside the fill, since the answer can only change across an edge; its
-//   answer is worked out once with the polygon test and then read directly.
-//   Cells that an edge touches go through the polygon test every time.
+// A path that is hit-tested repeatedly gets an index, once the plain walks
+// have cost about as much as building it would (about two walks over every
+// edge), so that a single test after each edit stays a plain walk:
 //
-// Band and cell numbers come from one monotonic function of the coordinate
-// each, used both when building and when querying, so a point is always
-// judged with the data built for the cell and band it maps to.
+// - A grid over the path's bounds, of square-ish cells sized so that most of
+//   them stay clear of the outline (by its length; at most 8 cells per edge
+//   on small paths, half a cell per edge on large ones).
+//   Each edge is listed in the cells of each row that it can cross (the part
+//   of the edge within the row's height, widened by a small margin); a
+//   horizontal edge, which crosses no ray but still separates inside from
+//   outside, in the cells it runs through.
+// - A cell that lists no edge lies wholly inside or outside every ring: it
+//   keeps its winding number and, for 2 to 64 polygons, the set of polygons
+//   that contain it (a bit per polygon).
+// - A query in an edge cell walks its row to the right until a clean cell,
+//   counting the crossings of the listed edges whose crossing lies in the
+//   cell being walked (each crossing is counted in exactly one cell), and
+//   adds the clean cell's winding (beyond the grid: 0), or walks left and
+//   subtracts, whichever clean cell is nearer.
+// - Answers of clean cells, and (on small grids) of the clean parts of edge
+//   cells on a grid four times finer, are kept as bit sets: most queries
+//   read one bit.
+//
+// Cell numbers come from one monotonic function of the coordinate, used both
+// when building and when querying, so a crossing is always attributed to the
+// cell whose range holds it.
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +42,7 @@
 #include <span>
 #include <vector>
 
+#include "FMX.VX.Graphics/CubicFlatten_p.h"
 #include "FMX.VX.Graphics/Intersection.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 
@@ -39,22 +50,22 @@ namespace FMX::VX::Graphics {
 
 namespace {
 
-// Queries answered by the plain walk before the index is built.
-constexpr std::uint32_t kQueriesBeforeIndex = 4;
-// Polygons up to this size are tested whole; so are giant ones, whose band
-// copies could outgrow 32-bit offsets.
-constexpr std::size_t kMinBandedPolygon = 32;
-constexpr std::size_t kMaxBandedPolygon = std::size_t(1) << 26;
-// Aim for about this many polygon vertices per band, with at most kMaxBands
-// bands, and halve the bands while the copies would outgrow kMaxCopyFactor
-// times the polygon.
-constexpr std::size_t kVerticesPerBand = 4;
-constexpr std::size_t kMaxBands = 4096;
-constexpr std::size_t kMaxCopyFactor = 6;
-// Cells per side of the grid.
-constexpr std::uint32_t kGridSize = 64;
-
-enum TCellState : std::uint8_t { csUnknown = 0, csInside = 1, csOutside = 2, csEdge = 3 };
+// The index is built once plain walks have visited this many times the
+// path's edges.
+constexpr std::uint64_t kWalksBeforeIndex = 2;
+// Grid sizing: a cell side of about (area / outline length) / 24; at most 8
+// cells per edge up to kSmallPath edges, half a cell per edge beyond; and
+// the largest grid side.
+constexpr double kCellsAcrossOutline = 24;
+constexpr double kMaxCellsPerEdge = 8;
+constexpr std::size_t kSmallPath = 4096;
+constexpr std::uint32_t kMaxGridSide = 1024;
+// Polygons whose containment a clean cell can record.
+constexpr std::size_t kMaskPolygons = 64;
+// Fine cells per cell on each axis (a power of two), on grids of at most
+// kMaxFineCells fine cells.
+constexpr std::uint32_t kFine = 4;
+constexpr std::size_t kMaxFineCells = 32768;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
@@ -63,48 +74,105 @@ inline std::uint32_t Bucket(double V, double Origin, double Scale, std::uint32_t
   return B > 0 ? (B < Count ? std::min(std::uint32_t(B), Count - 1) : Count - 1) : 0;  // NaN: 0
 }
 
+// The crossing of edge PJ -> PI with the ray from (X, Y) towards +x, as the
+// even-odd polygon test computes it: false when the edge does not span Y;
+// otherwise XC is where it crosses and Dir +1 (down the screen) or -1.
+inline bool Crossing(const TPointF& PI, const TPointF& PJ, float Y, double& XC, int& Dir) {
+  const bool Down = PJ.Y <= Y && Y < PI.Y;
+  if (!Down && !(PI.Y <= Y && Y < PJ.Y)) return false;
+  XC = (double(PJ.X) - PI.X) * (double(Y) - PI.Y) / (double(PJ.Y) - PI.Y) + PI.X;
+  Dir = Down ? 1 : -1;
+  return true;
+}
+
+// Signed crossings of the ray with a ring's edges, closing edge included.
+int RingWinding(std::span<const TPointF> Polygon, float X, float Y) {
+  int Sum = 0;
+  if (Polygon.empty()) return 0;
+  std::size_t J = Polygon.size() - 1;
+  for (std::size_t I = 0; I < Polygon.size(); J = I++) {
+    double XC;
+    int Dir;
+    if (Crossing(Polygon[I], Polygon[J], Y, XC, Dir) && X < XC) Sum += Dir;
+  }
+  return Sum;
+}
+
 }  // namespace
 
 struct TVXPathData::TPathHitIndex {
-  struct TPolygonIndex {
-    TRectF Bounds;                 // of the vertices (unbounded with a non-finite one); inverted when empty
-    std::uint32_t BandCount = 0;   // 0: test the polygon whole
-    std::uint32_t FirstStart = 0;  // into Starts (BandCount + 1 entries)
-    double BandScale = 0;          // bands per unit of y
+  // An edge as the polygon test sees it (from PJ to PI), copied so that a
+  // walk reads one array.
+  struct TEdge {
+    TPointF PI, PJ;
+    std::uint32_t Poly;
   };
-  std::vector<TPolygonIndex> Polygons;
-  std::vector<std::uint32_t> Starts;  // band start offsets into Points, then the end
-  TCanvasPoints Points;               // reduced polygons of all bands
-
+  std::vector<TRectF> PolyBounds;     // of the vertices; unbounded with a non-finite one
   TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
-  std::uint32_t Queries = 0;
+  std::size_t EdgeCount = 0;
+  std::uint64_t Walked = 0;           // edges visited by plain walks so far
   bool Built = false;
-  std::uint32_t GridSize = 0;         // 0: no grid
-  double CellScaleX = 0, CellScaleY = 0;
-  std::vector<std::uint8_t> Cells;    // TCellState, 2 bits per cell
+  // The grid (GX = 0: none).
+  std::uint32_t GX = 0, GY = 0;
+  double ScaleX = 0, ScaleY = 0;
+  std::vector<std::uint32_t> Starts;  // per cell, into Edges; then the end
+  std::vector<TEdge> Edges;
+  // Bit sets over the cells: clean, and per rule the answer of a clean cell
+  // (AnySubpath only where Inside or a single polygon settles it). A bit per
+  // cell, so that most queries touch a few bytes.
+  std::vector<std::uint64_t> CleanBits, AnswerBits[3];
+  // The same at kFine times the resolution on each axis (a fine cell of an
+  // edge cell is clean when no edge touches it), so that most queries near
+  // the outline are answered without a walk.
+  std::uint32_t FX = 0, FY = 0;
+  double FineScaleX = 0, FineScaleY = 0;
+  // Four bits per fine cell, side by side so that a query reads one word:
+  // clean, then the answers of the three rules.
+  std::vector<std::uint64_t> FineState;
+  std::uint32_t FineNibble(std::size_t F) const { return std::uint32_t(FineState[F >> 4] >> ((F & 15) * 4)) & 15; }
+  static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
+  static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
+  std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
+  // Per cell, bit p: polygon p contains it; kept for 2 to 64 polygons (with
+  // one polygon its parity is the winding's).
+  std::vector<std::uint64_t> Inside;
 
-  std::uint32_t BandOf(const TPolygonIndex& P, double Y) const {
-    return Bucket(Y, P.Bounds.Top, P.BandScale, P.BandCount);
-  }
-  std::uint32_t CellOf(double X, double Y) const {
-    return Bucket(Y, Bounds.Top, CellScaleY, GridSize) * GridSize + Bucket(X, Bounds.Left, CellScaleX, GridSize);
-  }
-  TCellState Cell(std::uint32_t C) const { return TCellState((Cells[C >> 2] >> ((C & 3) * 2)) & 3); }
+  std::uint32_t CellX(double X) const { return Bucket(X, Bounds.Left, ScaleX, GX); }
+  std::uint32_t CellY(double Y) const { return Bucket(Y, Bounds.Top, ScaleY, GY); }
+  bool Clean(std::size_t C) const { return Starts[C] == Starts[C + 1]; }
 
   void Start(const TVXPolygons& Source);
   void Build(const TVXPolygons& Source);
-  void AddBands(const TCanvasPoints& Poly, TPolygonIndex& P);
-  void AddGrid(const TVXPolygons& Source);
-  void MarkEdge(TPointF A, TPointF B, double Margin, std::vector<std::uint8_t>& Work);
-  bool Test(const TVXPolygons& Source, float X, float Y) const;
+  // Crossings right of X in the row of Y, from cell (I, J) to the first
+  // clean cell: signed sum and per-polygon parity. Returns the clean cell's
+  // number, or SIZE_MAX when the row ends first.
+  std::size_t WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
+                      std::uint64_t& Odd) const;
+  // The same leftwards: crossings at or left of X from cell (I, J) back to
+  // the first clean cell, subtracted. SIZE_MAX when the row starts first.
+  std::size_t WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
+                          std::uint64_t& Odd) const;
+  // Signed crossings right of (X, Y) and per-polygon parity, through the
+  // grid: (X, Y) in bounds, the grid built.
+  void WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const;
+  static bool Answer(THitRule Rule, std::int32_t Sum, std::uint64_t Odd) {
+    switch (Rule) {
+      case THitRule::AnySubpath: return Odd != 0;
+      case THitRule::EvenOdd: return (Sum & 1) != 0;
+      case THitRule::NonZero: return Sum != 0;
+    }
+    return false;
+  }
+  bool Plain(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
+  bool Query(const TVXPolygons& Source, float X, float Y, THitRule Rule);
 };
 
 void TVXPathData::THitIndexDeleter::operator()(TPathHitIndex* Index) const { delete Index; }
 
-// Bounds only; the rest waits for Build.
+// Bounds only; the grid waits for Build.
 void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
-  Polygons.resize(Source.size());
+  PolyBounds.resize(Source.size());
   const float Inf = std::numeric_limits<float>::infinity();
   Bounds = {Inf, Inf, -Inf, -Inf};
   for (std::size_t i = 0; i < Source.size(); ++i) {
@@ -117,6 +185,7 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
       T = std::min(T, V.Y);
       B = std::max(B, V.Y);
     }
+    EdgeCount += Source[i].size();
     // Edges at a NaN or infinite vertex drop out of the polygon test or give
     // NaN crossings, so such a ring need not cross an even number of times:
     // no box can stand in for the test then.
@@ -125,7 +194,7 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
       R = B = Inf;
       AllFinite = false;
     }
-    Polygons[i].Bounds = {L, T, R, B};
+    PolyBounds[i] = {L, T, R, B};
     Bounds = {std::min(Bounds.Left, L), std::min(Bounds.Top, T), std::max(Bounds.Right, R),
               std::max(Bounds.Bottom, B)};
   }
@@ -133,184 +202,294 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
 
 void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   Built = true;
-  if (!AllFinite) return;
-  for (std::size_t i = 0; i < Source.size(); ++i)
-    if (Source[i].size() > kMinBandedPolygon && Source[i].size() <= kMaxBandedPolygon &&
-        Polygons[i].Bounds.Bottom > Polygons[i].Bounds.Top)
-      AddBands(Source[i], Polygons[i]);
-  AddGrid(Source);
-}
-
-// Vertex v is needed in the bands from the lowest to the highest band number
-// of v and its two neighbours: in its own band, and wherever one of its edges
-// has one end above the band and the other in or below it (or the reverse).
-void TVXPathData::TPathHitIndex::AddBands(const TCanvasPoints& Poly, TPolygonIndex& P) {
-  const std::size_t n = Poly.size();
-  const double Height = double(P.Bounds.Bottom) - double(P.Bounds.Top);
-  std::vector<std::uint32_t> Band(n);
-  std::vector<std::uint32_t> Count;
-  for (std::size_t K = std::min(kMaxBands, n / kVerticesPerBand); K > 1; K /= 2) {
-    P.BandCount = std::uint32_t(K);
-    P.BandScale = double(K) / Height;
-    for (std::size_t v = 0; v < n; ++v) Band[v] = BandOf(P, Poly[v].Y);
-    auto Range = [&](std::size_t v, std::uint32_t& Lo, std::uint32_t& Hi) {
-      const std::uint32_t A = Band[(v + n - 1) % n], B = Band[v], C = Band[(v + 1) % n];
-      Lo = std::min({A, B, C});
-      Hi = std::max({A, B, C}) + 1;
-    };
-    Count.assign(K + 1, 0);
-    std::size_t Total = 0;
-    for (std::size_t v = 0; v < n; ++v) {
-      std::uint32_t Lo, Hi;
-      Range(v, Lo, Hi);
-      ++Count[Lo];
-      --Count[Hi];
-      Total += Hi - Lo;
-    }
-    if (Total > kMaxCopyFactor * n) continue;
-    const std::size_t StartBase = Starts.size();
-    P.FirstStart = std::uint32_t(StartBase);
-    Starts.resize(StartBase + K + 1);
-    // Count holds the changes of the per-band count from band to band.
-    std::uint32_t InBand = 0, Offset = std::uint32_t(Points.size());
-    for (std::size_t k = 0; k <= K; ++k) {
-      Starts[StartBase + k] = Offset;
-      InBand += Count[k];
-      if (k < K) Offset += InBand;
-    }
-    Points.resize(Offset);
-    std::vector<std::uint32_t> Fill(Starts.begin() + std::ptrdiff_t(StartBase), Starts.end() - 1);
-    for (std::size_t v = 0; v < n; ++v) {
-      std::uint32_t Lo, Hi;
-      Range(v, Lo, Hi);
-      for (std::uint32_t k = Lo; k < Hi; ++k) Points[Fill[k]++] = Poly[v];
-    }
-    return;
-  }
-  P.BandCount = 0;
-}
-
-// Marks (in Work, one byte per cell) the cells that the segment A-B comes
-// within Margin of.
-void TVXPathData::TPathHitIndex::MarkEdge(TPointF A, TPointF B, double Margin, std::vector<std::uint8_t>& Work) {
-  const double X0 = std::min(A.X, B.X) - Margin, X1 = std::max(A.X, B.X) + Margin;
-  const double Y0 = std::min(A.Y, B.Y) - Margin, Y1 = std::max(A.Y, B.Y) + Margin;
-  const std::uint32_t I0 = Bucket(X0, Bounds.Left, CellScaleX, GridSize);
-  const std::uint32_t I1 = Bucket(X1, Bounds.Left, CellScaleX, GridSize);
-  const std::uint32_t J0 = Bucket(Y0, Bounds.Top, CellScaleY, GridSize);
-  const std::uint32_t J1 = Bucket(Y1, Bounds.Top, CellScaleY, GridSize);
-  const bool Slanted = I1 > I0 + 1 && J1 > J0 + 1;
-  const double dx = double(B.X) - A.X, dy = double(B.Y) - A.Y;
-  const double CW = 1 / CellScaleX, CH = 1 / CellScaleY;
-  auto Side = [&](double X, double Y) { return dx * (Y - A.Y) - dy * (X - A.X); };
-  for (std::uint32_t j = J0; j <= J1; ++j)
-    for (std::uint32_t i = I0; i <= I1; ++i) {
-      if (Slanted) {
-        // A long slanted edge: skip the cells of its box that lie wholly on
-        // one side of its line.
-        const double L = Bounds.Left + i * CW - Margin, R = Bounds.Left + (i + 1) * CW + Margin;
-        const double T = Bounds.Top + j * CH - Margin, Bt = Bounds.Top + (j + 1) * CH + Margin;
-        const double S0 = Side(L, T), S1 = Side(R, T), S2 = Side(L, Bt), S3 = Side(R, Bt);
-        if ((S0 > 0 && S1 > 0 && S2 > 0 && S3 > 0) || (S0 < 0 && S1 < 0 && S2 < 0 && S3 < 0)) continue;
-      }
-      Work[j * GridSize + i] = csEdge;
-    }
-}
-
-void TVXPathData::TPathHitIndex::AddGrid(const TVXPolygons& Source) {
+  if (!AllFinite || EdgeCount == 0) return;
   const double W = double(Bounds.Right) - Bounds.Left, H = double(Bounds.Bottom) - Bounds.Top;
   if (!(W > 0 && H > 0)) return;
   const double Magnitude = std::max({std::fabs(double(Bounds.Left)), std::fabs(double(Bounds.Right)),
                                      std::fabs(double(Bounds.Top)), std::fabs(double(Bounds.Bottom))});
   // Cells must stay far wider than the rounding of the coordinates.
-  if (std::min(W, H) < kGridSize * 1e-4 * Magnitude) return;
-  const std::uint32_t G = GridSize = kGridSize;
-  CellScaleX = G / W;
-  CellScaleY = G / H;
-  std::vector<std::uint8_t> Work(std::size_t(G) * G, csUnknown);
-  const double Margin = 1e-6 * (Magnitude + std::max(W, H));
+  const double MinCell = std::max(1e-4 * Magnitude, 1e-30);
+  // Cells about 1/kCellsAcrossOutline of the area per unit of outline length,
+  // so that most cells stay clear of it however finely curves are cut; at
+  // most kMaxCellsPerEdge per edge.
+  double Outline = 0;
   for (const TCanvasPoints& Poly : Source)
-    for (std::size_t i = 0; i < Poly.size(); ++i) MarkEdge(Poly[i], Poly[(i + 1) % Poly.size()], Margin, Work);
-  // Cells that no edge touches share their answer with the untouched cells
-  // next to them: fill each connected group (span by span) from one probe.
-  std::vector<std::uint32_t> Seeds;
-  for (std::uint32_t C = 0; C < G * G; ++C) {
-    if (Work[C] != csUnknown) continue;
-    const std::uint32_t i = C % G, j = C / G;
-    const float X = float(Bounds.Left + (i + 0.5) / CellScaleX), Y = float(Bounds.Top + (j + 0.5) / CellScaleY);
-    if (CellOf(X, Y) != C || !(X <= Bounds.Right && Y < Bounds.Bottom)) {
-      Work[C] = csEdge;  // no probe point inside the cell: leave it to the full test
-      continue;
+    for (std::size_t v = 0; v < Poly.size(); ++v) {
+      const TPointF &A = Poly[v], &B = Poly[v == 0 ? Poly.size() - 1 : v - 1];
+      Outline += std::hypot(double(B.X) - A.X, double(B.Y) - A.Y);
     }
-    const std::uint8_t S = Test(Source, X, Y) ? csInside : csOutside;
-    Seeds.push_back(C);
-    while (!Seeds.empty()) {
-      const std::uint32_t D = Seeds.back();
-      Seeds.pop_back();
-      if (Work[D] != csUnknown) continue;
-      const std::uint32_t Row = D - D % G;
-      std::uint32_t L = D, R = D;
-      while (L > Row && Work[L - 1] == csUnknown) --L;
-      while (R + 1 < Row + G && Work[R + 1] == csUnknown) ++R;
-      std::fill(Work.begin() + L, Work.begin() + R + 1, S);
-      for (const std::int64_t Step : {-std::int64_t(G), std::int64_t(G)}) {
-        if ((Step < 0 && Row == 0) || (Step > 0 && Row + G >= G * G)) continue;
-        for (std::uint32_t E = L; E <= R; ++E) {
-          const std::uint32_t N = std::uint32_t(E + Step);
-          if (Work[N] == csUnknown && (E == L || Work[N - 1] != csUnknown)) Seeds.push_back(N);
-        }
+  const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 4096
+                                                  : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
+  const double Cells = std::clamp(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H), 16.0,
+                                  MaxCells);
+  auto Side = [&](double Extent, double Other) {
+    const double N = std::min(std::sqrt(Cells * Extent / Other), Extent / MinCell);
+    return std::uint32_t(std::clamp(N, 1.0, double(kMaxGridSide)));
+  };
+  GX = Side(W, H);
+  GY = Side(H, W);
+  ScaleX = GX / W;
+  ScaleY = GY / H;
+  const double Margin = 1e-6 * (Magnitude + std::max(W, H));
+  const std::size_t NCells = std::size_t(GX) * GY;
+
+  // Two passes over the edges: count the cells each one is listed in, then
+  // fill the lists. An edge is listed, row by row, over the x-range of its
+  // part within the row.
+  // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) that edge A-B
+  // can cross.
+  auto ForEachCellOf = [&](std::uint32_t Gx, std::uint32_t Gy, double Sx, double Sy, const TPointF& A,
+                           const TPointF& B, auto&& Visit) {
+    auto CellX = [&](double X) { return Bucket(X, Bounds.Left, Sx, Gx); };
+    auto CellY = [&](double Y) { return Bucket(Y, Bounds.Top, Sy, Gy); };
+    const std::uint32_t GX = Gx;
+    const double ScaleY = Sy;
+    const double Y0 = std::min(A.Y, B.Y), Y1 = std::max(A.Y, B.Y);
+    const std::uint32_t J0 = CellY(Y0), J1 = CellY(Y1);
+    if (A.Y == B.Y) {
+      // It crosses no ray, but inside and outside change across it: its
+      // cells must not pass for clean.
+      const double Lo = double(std::min(A.X, B.X)) - Margin, Hi = double(std::max(A.X, B.X)) + Margin;
+      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J0) * GX + I);
+      return;
+    }
+    const double DXDY = (double(B.X) - A.X) / (double(B.Y) - A.Y);
+    for (std::uint32_t J = J0; J <= J1; ++J) {
+      // The edge's part within the row, the row widened by the margin: a Y
+      // that maps to row J may lie a rounding error outside its nominal range.
+      const double RowTop = std::max(Y0, Bounds.Top + J / ScaleY - Margin);
+      const double RowBottom = std::min(Y1, Bounds.Top + (J + 1) / ScaleY + Margin);
+      const double XA = A.X + (RowTop - A.Y) * DXDY, XB = A.X + (RowBottom - A.Y) * DXDY;
+      const double Lo = std::max(std::min(XA, XB), double(std::min(A.X, B.X))) - Margin;
+      const double Hi = std::min(std::max(XA, XB), double(std::max(A.X, B.X))) + Margin;
+      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J) * GX + I);
+    }
+  };
+  auto ForEachCell = [&](const TPointF& A, const TPointF& B, auto&& Visit) {
+    ForEachCellOf(GX, GY, ScaleX, ScaleY, A, B, Visit);
+  };
+  auto ForEachEdge = [&](auto&& Visit) {
+    for (std::size_t p = 0; p < Source.size(); ++p) {
+      const TCanvasPoints& Poly = Source[p];
+      for (std::size_t v = 0; v < Poly.size(); ++v)
+        ForEachCell(Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
+                    [&](std::size_t C) {
+                      Visit(C, TEdge{Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1], std::uint32_t(p)});
+                    });
+    }
+  };
+  Starts.assign(NCells + 1, 0);
+  ForEachEdge([&](std::size_t C, TEdge) { ++Starts[C + 1]; });
+  for (std::size_t C = 0; C < NCells; ++C) Starts[C + 1] += Starts[C];
+  Edges.resize(Starts[NCells]);
+  {
+    std::vector<std::uint32_t> Fill(Starts.begin(), Starts.end() - 1);
+    ForEachEdge([&](std::size_t C, TEdge E) { Edges[Fill[C]++] = E; });
+  }
+
+  // Clean cells, row by row from the right: the walk from a probe point in
+  // the cell to the next clean cell, whose values are known by then.
+  Windings.assign(NCells, 0);
+  CleanBits.assign((NCells + 63) / 64, 0);
+  for (auto& A : AnswerBits) A.assign((NCells + 63) / 64, 0);
+  const bool Masks = Source.size() > 1 && Source.size() <= kMaskPolygons;
+  if (Masks) Inside.assign(NCells, 0);
+  for (std::uint32_t J = 0; J < GY; ++J)
+    for (std::uint32_t I = GX; I-- > 0;) {
+      const std::size_t C = std::size_t(J) * GX + I;
+      if (!Clean(C)) continue;
+      const float X = float(Bounds.Left + (I + 0.5) / ScaleX), Y = float(Bounds.Top + (J + 0.5) / ScaleY);
+      if (CellX(X) != I || CellY(Y) != J) {
+        // No probe point maps to the cell: no grid then.
+        GX = GY = 0;
+        Starts = {};
+        Edges = {};
+        Windings = {};
+        Inside = {};
+        CleanBits = {};
+        for (auto& A : AnswerBits) A = {};
+        FX = FY = 0;
+        return;
+      }
+      std::int32_t Sum = 0;
+      std::uint64_t Odd = 0;
+      const std::size_t Next = I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
+      if (Next != SIZE_MAX) {
+        Sum += Windings[Next];
+        if (Masks) Odd ^= Inside[Next];
+      }
+      Windings[C] = Sum;
+      if (Masks) Inside[C] = Odd;
+      SetBit(CleanBits, C);
+      if (Masks ? Odd != 0 : (Sum & 1) != 0) SetBit(AnswerBits[int(THitRule::AnySubpath)], C);
+      if (Sum & 1) SetBit(AnswerBits[int(THitRule::EvenOdd)], C);
+      if (Sum != 0) SetBit(AnswerBits[int(THitRule::NonZero)], C);
+    }
+
+  // The fine grid. Scaling by a power of two is exact, so a fine cell always
+  // lies within the cell that CellX and CellY give.
+  // Small grids only: large ones have cells enough, and the walks that find
+  // the fine answers would cost more than they save.
+  const std::uint32_t Fine = NCells <= kMaxFineCells / (kFine * kFine) ? kFine : 1;
+  FX = GX * Fine;
+  FY = GY * Fine;
+  FineScaleX = ScaleX * Fine;
+  FineScaleY = ScaleY * Fine;
+  const std::size_t NFine = std::size_t(FX) * FY;
+  std::vector<std::uint64_t> Touched((NFine + 63) / 64, 0);
+  for (std::size_t p = 0; p < Source.size(); ++p) {
+    const TCanvasPoints& Poly = Source[p];
+    for (std::size_t v = 0; v < Poly.size(); ++v)
+      ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
+                    [&](std::size_t F) { SetBit(Touched, F); });
+  }
+  FineState.assign((NFine + 15) / 16, 0);
+  auto SetFine = [&](std::size_t F, std::uint32_t Nibble) { FineState[F >> 4] |= std::uint64_t(Nibble) << ((F & 15) * 4); };
+  for (std::uint32_t J = 0; J < FY; ++J)
+    for (std::uint32_t I = 0; I < FX; ++I) {
+      const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
+      if (Bit(CleanBits, C)) {
+        std::uint32_t Nibble = 1;
+        for (int R = 0; R < 3; ++R)
+          if (Bit(AnswerBits[R], C)) Nibble |= 2u << R;
+        SetFine(F, Nibble);
+        continue;
+      }
+      if (Bit(Touched, F)) continue;
+      const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
+      if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
+      std::int32_t Sum = 0;
+      std::uint64_t Odd = 0;
+      WalkAt(X, Y, Sum, Odd);
+      std::uint32_t Nibble = 1;
+      for (int R = 0; R < 3; ++R)
+        if (Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1))) Nibble |= 2u << R;
+      SetFine(F, Nibble);
+    }
+}
+
+void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {
+  const std::uint32_t I = CellX(X), J = CellY(Y);
+  // Walk towards the nearer clean cell (or end of the row, beyond which
+  // nothing winds around a point).
+  const std::size_t Row = std::size_t(J) * GX;
+  std::uint32_t Right = I + 1, Left = I;
+  while (Right < GX && !Bit(CleanBits, Row + Right)) ++Right;
+  while (Left > 0 && !Bit(CleanBits, Row + Left - 1)) --Left;
+  const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd) : WalkRowLeft(X, Y, I, J, Sum, Odd);
+  if (C != SIZE_MAX) {
+    Sum += Windings[C];
+    if (!Inside.empty()) Odd ^= Inside[C];
+  }
+}
+
+std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J,
+                                                 std::int32_t& Sum, std::uint64_t& Odd) const {
+  const std::size_t Row = std::size_t(J) * GX;
+  for (; I < GX; ++I) {
+    const std::size_t C = Row + I;
+    if (Clean(C)) return C;
+    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+      const TEdge& E = Edges[e];
+      double XC;
+      int Dir;
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && X < XC && CellX(XC) == I) {
+        Sum += Dir;
+        Odd ^= std::uint64_t(1) << (E.Poly & 63);
       }
     }
   }
-  Cells.assign((std::size_t(G) * G + 3) / 4, 0);
-  for (std::uint32_t C = 0; C < G * G; ++C) Cells[C >> 2] = std::uint8_t(Cells[C >> 2] | (Work[C] << ((C & 3) * 2)));
+  return SIZE_MAX;
 }
 
-// The polygon test on each polygon in turn (through its bands when it has
-// them), after the box check.
-bool TVXPathData::TPathHitIndex::Test(const TVXPolygons& Source, float X, float Y) const {
-  for (std::size_t i = 0; i < Polygons.size(); ++i) {
-    const TPolygonIndex& P = Polygons[i];
-    // No edge lies right of a point beyond the right edge, and a point left of
-    // every vertex crosses each closed ring an even number of times. Points on
-    // the right edge itself go through the full test.
-    const TRectF& B = P.Bounds;
-    if (!(X >= B.Left && X <= B.Right && Y >= B.Top && Y < B.Bottom)) continue;
-    std::span<const TPointF> Poly = Source[i];
-    if (P.BandCount > 0) {
-      const std::uint32_t k = BandOf(P, Y);
-      const std::uint32_t* S = Starts.data() + P.FirstStart;
-      Poly = std::span<const TPointF>(Points.data() + S[k], S[k + 1] - S[k]);
+std::size_t TVXPathData::TPathHitIndex::WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J,
+                                                     std::int32_t& Sum, std::uint64_t& Odd) const {
+  const std::size_t Row = std::size_t(J) * GX;
+  for (std::uint32_t K = I + 1; K-- > 0;) {
+    const std::size_t C = Row + K;
+    if (Clean(C)) return C;
+    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+      const TEdge& E = Edges[e];
+      double XC;
+      int Dir;
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && !(X < XC) && CellX(XC) == K) {
+        Sum -= Dir;
+        Odd ^= std::uint64_t(1) << (E.Poly & 63);
+      }
     }
-    if (Graphics::PointInPath(Poly, X, Y)) return true;
   }
-  return false;
+  return SIZE_MAX;
 }
 
-const TVXPathData::TPathHitIndex& TVXPathData::HitIndex() const {
-  UpdateMeasureCaches();
+// The walk over every polygon, after its box check.
+bool TVXPathData::TPathHitIndex::Plain(const TVXPolygons& Source, float X, float Y, THitRule Rule) const {
+  int Sum = 0;
+  for (std::size_t i = 0; i < Source.size(); ++i) {
+    // No edge lies right of a point beyond the right edge, and a point left of
+    // every vertex crosses each closed ring as often down as up. Points on
+    // the right edge itself go through the full test.
+    const TRectF& B = PolyBounds[i];
+    if (!(X >= B.Left && X <= B.Right && Y >= B.Top && Y < B.Bottom)) continue;
+    const int W = RingWinding(Source[i], X, Y);
+    if (Rule == THitRule::AnySubpath && (W & 1)) return true;
+    Sum += W;
+  }
+  return Rule == THitRule::EvenOdd ? (Sum & 1) != 0 : Rule == THitRule::NonZero && Sum != 0;
+}
+
+bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float Y, THitRule Rule) {
+  if (!(X >= Bounds.Left && X <= Bounds.Right && Y >= Bounds.Top && Y < Bounds.Bottom)) return false;
+  // One polygon: inside it is an odd winding.
+  if (Rule == THitRule::AnySubpath && Source.size() == 1) Rule = THitRule::EvenOdd;
+  auto Indexed = [&] { return GX > 0 && (Rule != THitRule::AnySubpath || !Inside.empty()); };
+  if (!Indexed()) {
+    if (!Built) {
+      Walked += EdgeCount;
+      if (Walked > kWalksBeforeIndex * EdgeCount) Build(Source);
+    }
+    if (!Indexed()) return Plain(Source, X, Y, Rule);
+  }
+  const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
+                           Bucket(X, Bounds.Left, FineScaleX, FX);
+  if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+  std::int32_t Sum = 0;
+  std::uint64_t Odd = 0;
+  WalkAt(X, Y, Sum, Odd);
+  return Answer(Rule, Sum, Odd);
+}
+
+const TVXPolygons& TVXPathData::CurrentPolygons() const {
+  if (!FBatchStale) {
+    UpdateMeasureCaches();
+    return FPolygons;
+  }
+  if (!FLiveValid) {
+    Detail::FlattenPath(*this, FLivePolygons);
+    FLiveIndex.reset(new TPathHitIndex);
+    FLiveIndex->Start(FLivePolygons);
+    FLiveValid = true;
+  }
+  return FLivePolygons;
+}
+
+bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+  const TVXPolygons& Polys = CurrentPolygons();
+  if (FBatchStale) return FLiveIndex->Query(Polys, X, Y, Rule);
   if (!FHitIndex) {
     FHitIndex.reset(new TPathHitIndex);
     FHitIndex->Start(FPolygons);
   }
-  TPathHitIndex& Index = *FHitIndex;
-  if (!Index.Built && ++Index.Queries > kQueriesBeforeIndex) Index.Build(FPolygons);
-  return Index;
+  return FHitIndex->Query(FPolygons, X, Y, Rule);
 }
 
 bool TVXPathData::PointInPath(TPointF P) const { return PointInPath(P.X, P.Y); }
 
-bool TVXPathData::PointInPath(float X, float Y) const {
-  const TPathHitIndex* Ready = FHitIndex.get();
-  const TPathHitIndex& Index = FPolygonsValid && Ready && Ready->Built ? *Ready : HitIndex();
-  const TRectF& B = Index.Bounds;
-  if (!(X >= B.Left && X <= B.Right && Y >= B.Top && Y < B.Bottom)) return false;
-  if (Index.GridSize > 0) {
-    const TCellState S = Index.Cell(Index.CellOf(X, Y));
-    if (S == csInside) return true;
-    if (S == csOutside) return false;
-  }
-  return Index.Test(FPolygons, X, Y);
+bool TVXPathData::PointInPath(float X, float Y) const { return HitTest(X, Y, THitRule::AnySubpath); }
+
+bool TVXPathData::PointInFill(TPointF P) const { return PointInFill(P.X, P.Y); }
+
+bool TVXPathData::PointInFill(float X, float Y) const {
+  return HitTest(X, Y, FFillMode == fmNonZero ? THitRule::NonZero : THitRule::EvenOdd);
 }
 
 namespace {
@@ -382,9 +561,8 @@ bool TVXPathData::PointInPathOutline(TPointF P, float StrokeWidth) const {
 
 bool TVXPathData::PointInPathOutline(float X, float Y, float StrokeWidth) const {
   const float W = HalfWidth(StrokeWidth);
-  UpdateMeasureCaches();
   const double PX = X, PY = Y;
-  for (const TCanvasPoints& Poly : FPolygons) {
+  for (const TCanvasPoints& Poly : CurrentPolygons()) {
     for (std::size_t j = 1; j < Poly.size(); ++j) {
       const TPointF A = Poly[j - 1], B = Poly[j];
       // Cheap rejection with a margin that covers the rounding of the corners.

@@ -53,11 +53,20 @@ void TVXPathData::PathChange(TObject*) {
   FPolygons.clear();
   FDistances.clear();
   FPolygonsValid = false;
+  FBatchStale = false;
+  FLiveValid = false;
+  FLivePolygons.clear();
+  FLiveIndex.reset();
   if (FOnChanged) FOnChanged(this);
 }
 
 void TVXPathData::DoChanged() {
-  if (FUpdateCount > 0) return;
+  if (FUpdateCount > 0) {
+    // The caches stay as they were; the hit tests must not use them now.
+    FBatchStale = FPolygonsValid;
+    FLiveValid = false;
+    return;
+  }
   TPathData::DoChanged();
 }
 

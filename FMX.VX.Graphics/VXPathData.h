@@ -111,8 +111,11 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   void AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle, float SweepAngle);
   // SVG endpoint arc from P1 to P2 (the current point should be P1): radii
   // made non-negative and scaled up when too small to reach P2, Angle the
-  // x-axis rotation in degrees. P1 == P2 appends a whole ellipse resting on
-  // P1 (from the radii as passed); a radius of zero appends a line to P2.
+  // x-axis rotation in degrees. Worked out in double (angles by atan2), in
+  // cubic pieces of a quarter turn, the last taking the rest (up to a
+  // quarter turn plus 0.01 radian) and ending exactly at P2. P1 == P2
+  // appends a whole ellipse resting on P1 (from the radii as passed); a
+  // radius of zero, or an arc too flat to sweep, appends a line to P2.
   void AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2);
 
   // Into any TPathData: this path's points appended to Dest's, without
@@ -137,11 +140,19 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // Len characters. An incomplete trailing curve is left out.
   std::string SplitDataByLength(std::int32_t Len, std::string_view Delimiter) const;
   // Inside the fill: each subpath (polygon) on its own with the even-odd
-  // rule; inside any of them is inside. FillMode is not consulted. Left and
+  // rule; inside any of them is inside. FillMode is not consulted. Hit tests
+  // always answer for the points as they are now, also inside a batch. Left and
   // top edges count as inside, right and bottom ones as outside. Queries
   // allocate nothing once the path has been indexed (after a few queries).
   bool PointInPath(TPointF P) const;
   bool PointInPath(float X, float Y) const;
+  // Inside the fill as it is painted: all subpaths together under FillMode
+  // (fmEvenOdd: inside when a ray from the point crosses the outline an odd
+  // number of times; fmNonZero: when the outline winds around the point).
+  // Open subpaths count as closed. Same flattening, edge rule and speed as
+  // PointInPath.
+  bool PointInFill(TPointF P) const;
+  bool PointInFill(float X, float Y) const;
   // On the outline of the given width: inside a rectangle of half the width
   // on both sides of a segment of the polygons (no joins, no caps).
   bool PointInPathOutline(TPointF P, float StrokeWidth) const;
@@ -149,17 +160,32 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // Appends one closed rectangle per segment of P flattened (tolerance 0.25);
   // one change notification.
   void AddPathOutline(const TVXPathData& P, float StrokeWidth);
+  // The point at Distance along the path and the direction of travel there
+  // (degrees, from +x towards +y), read from Polygons and Distances.
+  // Distances below 0 or beyond the length clamp to the ends; the gap between
+  // subpaths takes no length, so a distance where one subpath ends and the
+  // next begins gives the end of the earlier one. A path of zero length gives
+  // its first point and angle 0; an empty path (0, 0) and 0. The angle is
+  // that of the chord the point lies on (at a vertex: the chord arriving
+  // there; at the very start: the first chord of non-zero length).
+  TPointF GetPointAtLength(double Distance) const;
+  double GetAngleAtLength(double Distance) const;
 
  private:
   struct TPathHitIndex;
   struct THitIndexDeleter {
     void operator()(TPathHitIndex* Index) const;
   };
+  enum class THitRule : std::uint8_t { AnySubpath, EvenOdd, NonZero };
+  bool HitTest(float X, float Y, THitRule Rule) const;
+  // Polygons of the points as they are now, for the hit tests: the cached
+  // ones, or, when the path changed inside a batch after they were built,
+  // a separate flattening of the current points.
+  const TVXPolygons& CurrentPolygons() const;
   double CalculateDistances() const;
   void AddRectangleForSegment(TPointF A, TPointF B, float W);
   // Rebuilds polygons, distances and length unless FPolygonsValid.
   void UpdateMeasureCaches() const;
-  const TPathHitIndex& HitIndex() const;
   mutable double FLength = 0;
   mutable TVXPolygons FPolygons;
   mutable TDistances FDistances;
@@ -168,6 +194,13 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // PointInPath; started by the first hit test after the polygons are built,
   // dropped whenever they are rebuilt.
   mutable std::unique_ptr<TPathHitIndex, THitIndexDeleter> FHitIndex;
+  // Set by a change inside a batch while the caches above are kept; the hit
+  // tests then work on FLivePolygons (with FLiveIndex), flattened from the
+  // current points once per change.
+  mutable bool FBatchStale = false;
+  mutable bool FLiveValid = false;
+  mutable TVXPolygons FLivePolygons;
+  mutable std::unique_ptr<TPathHitIndex, THitIndexDeleter> FLiveIndex;
   // --- end of measurement and hit tests ---
 
  private:
@@ -187,10 +220,12 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   TVXFillMode FFillMode = fmEvenOdd;
 };
 
-// Ring sector around the origin between radii R1 and R2 (either order), from
-// angle A to angle B turned by Rotation (degrees); a difference of a full
-// turn gives whole rings. The path form appends to Path and returns it; the
-// string form returns the same figure as path text.
+// Ring sector around the origin between radii R1 and R2 (either order; a
+// negative radius counts by its size, and an inner radius of 0 gives a pie
+// slice), from angle A to angle B turned by Rotation (degrees); a difference
+// of a full turn gives whole rings, the inner circle running the other way
+// round. The path form appends to Path and returns it; the string form
+// returns the same figure as path text that the parser reads back.
 VXFMX_API TVXPathData& Arc(TVXPathData& Path, double A, double B, double R1, double R2, double Rotation);
 VXFMX_API std::string Arc(double A, double B, double R1, double R2, double Rotation);
 

@@ -103,7 +103,11 @@ void TPathData::Clear() {
   DoChanged();
 }
 
-void TPathData::Reserve(std::size_t Count) { FPoints.reserve(Count); }
+void TPathData::Reserve(std::size_t Count) {
+  // Geometric growth: callers reserve "what I have plus what I add", and an
+  // exact reserve would copy the whole path on every append.
+  if (Count > FPoints.capacity()) FPoints.reserve(std::max(Count, FPoints.capacity() * 2));
+}
 
 const TPathPoint& TPathData::GetPoint(std::int32_t Index) const {
   if (Index < 0 || std::size_t(Index) >= FPoints.size())
@@ -151,7 +155,7 @@ void TPathData::VLineToRel(float DY) {
 }
 
 void TPathData::CurveTo(const TPointF& ControlPoint1, const TPointF& ControlPoint2, const TPointF& EndPoint) {
-  FPoints.reserve(FPoints.size() + 3);
+  Reserve(FPoints.size() + 3);
   Append(TPathPointKind::CurveTo, ControlPoint1);
   Append(TPathPointKind::CurveTo, ControlPoint2);
   Append(TPathPointKind::CurveTo, EndPoint);
@@ -224,7 +228,7 @@ void TPathData::AddEllipse(const TRectF& Rect) {
   double RX = (double(Rect.Right) - Rect.Left) / 2.0, RY = (double(Rect.Bottom) - Rect.Top) / 2.0;
   double KX = RX * QuarterKappa, KY = RY * QuarterKappa;
   auto P = [](double X, double Y) { return TPointF{float(X), float(Y)}; };
-  FPoints.reserve(FPoints.size() + 14);
+  Reserve(FPoints.size() + 14);
   Append(TPathPointKind::MoveTo, P(CX + RX, CY));
   auto Curve = [&](TPointF A, TPointF B, TPointF C) {
     Append(TPathPointKind::CurveTo, A);
@@ -256,7 +260,7 @@ void TPathData::AddArc(const TPointF& Center, const TPointF& Radius, float Start
   if (N > 0) {
     double Piece = S / double(N);
     double K = 4.0 / 3.0 * std::tan(Piece / 4.0);
-    FPoints.reserve(FPoints.size() + 3 * N);
+    Reserve(FPoints.size() + 3 * N);
     for (std::size_t I = 0; I < N; ++I) {
       double T0 = A + Piece * double(I), T1 = A + Piece * double(I + 1);
       double C0 = std::cos(T0), S0 = std::sin(T0), C1 = std::cos(T1), S1 = std::sin(T1);
@@ -311,7 +315,7 @@ void TPathData::AddRectangle(const TRectF& Rect, float XRadius, float YRadius, T
         break;
     }
   };
-  FPoints.reserve(FPoints.size() + 18);
+  Reserve(FPoints.size() + 18);
   bool TL = Corners.Contains(TCorner::TopLeft);
   Append(TPathPointKind::MoveTo, P(TL ? L + RX : L, T));
   DoCorner(TCorner::TopRight, P(R, T), P(R - RX, T), P(R, T + RY), P(R - RX, T + RY));

@@ -116,6 +116,8 @@ class VXFMX_API TPathData : public TPersistent {
   void Assign(const TPersistent& Source) override;
 
   void Clear();
+  // Room for at least Count points; grows geometrically (at least doubling),
+  // so reserving "size + n" before each append stays amortised O(1).
   void Reserve(std::size_t Count);
   std::int32_t GetCount() const { return std::int32_t(FPoints.size()); }
   bool IsEmpty() const { return FPoints.empty(); }

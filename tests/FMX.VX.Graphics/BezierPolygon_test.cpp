@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -120,10 +121,22 @@ TEST(BezierPolygonPoints, NonPositiveStepActsAsOne) {
 }
 
 TEST(BezierPolygonPoints, HugeAndNonFiniteCoordinatesStayBounded) {
-  // Past 2^20 steps the step widens to 2^-20 of the segment, which lands on t = 1.
-  const TCanvasPoints Far = BezierPolygonPoints(TCanvasPoints{{0, 0}, {1e30f, 0}}, false, false, 1);
-  EXPECT_EQ(Far.size(), (1u << 20) + 1);
-  EXPECT_EQ(Far.back().X, 1e30f);
+  // The whole curve gets at most about 65536 + 1024 points per control
+  // point, spread evenly: these used to take 1 M, 2 M and 210 M points.
+  const float Max = std::numeric_limits<float>::max();
+  for (const TCanvasPoints& P : {TCanvasPoints{{0, 0}, {1e30f, 0}}, TCanvasPoints{{-Max, -Max}, {Max, Max}}}) {
+    const TCanvasPoints R = BezierPolygonPoints(P, false, false, 1);
+    EXPECT_GE(R.size(), 65536u);
+    EXPECT_LE(R.size(), 65536u + 2 * 1024 + 2);
+    // Spread over the whole segment, not bunched at its start.
+    EXPECT_NEAR((double(R[R.size() / 2].X) - P[0].X) / (double(P[1].X) - P[0].X), 0.5, 0.01);
+  }
+  TPoints Zigzag;
+  for (int i = 0; i < 200; ++i)
+    Zigzag.push_back(i % 2 ? TPoint{INT32_MAX, INT32_MAX} : TPoint{INT32_MIN, INT32_MIN});
+  const std::size_t Budget = 65536 + 1024 * 200;
+  EXPECT_LE(BezierPolygonPoints(Zigzag, true, false, 1).size(), Budget + 2 * 200 + 2);
+  EXPECT_GE(BezierPolygonPoints(Zigzag, true, true, 1).size(), Budget / 2);
   const float NaN = std::numeric_limits<float>::quiet_NaN();
   EXPECT_EQ(BezierPolygonPoints(TCanvasPoints{{0, 0}, {NaN, 0}}, true, false, 1).size(), 2u);
   const float Inf = std::numeric_limits<float>::infinity();

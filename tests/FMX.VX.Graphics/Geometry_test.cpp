@@ -93,6 +93,12 @@ TEST(GeometryPoints, FractionAndMeanPoints) {
   EXPECT_EQ(VXCenterPoint(TPoints{{1, 2}, {2, 2}}), (TPointF{1.5f, 2}));
   EXPECT_EQ(VXCenterPoint(TCanvasPoints{{-1, 4}, {2, 2}, {5, 0}}), (TPointF{2, 2}));
   EXPECT_EQ(VXCenterPoint(TCanvasPoints{}), (TPointF{0, 0}));
+  // The running sums are narrowed to 32 bits at every step, also under
+  // optimisation: 3 + 16777216 is stored as 16777220, and so is the sum
+  // after adding 1; 16777220 / 3 = 5592406.5 (not 16777221 / 3 = 5592407).
+  EXPECT_EQ(VXCenterPoint(TPoints{{3, 0}, {16777216, 0}, {1, 0}}).X, 5592406.5f);
+  EXPECT_EQ(VXCenterPoint(TCanvasPoints{{3, 0}, {16777216, 0}, {1, 0}}).X, 5592406.5f);
+  EXPECT_EQ(VXCenterPoint(TPoints{{0, 3}, {0, 16777216}, {0, 1}}).Y, 5592406.5f);
   EXPECT_EQ(VXCenterPoint(TPoints{}), (TPointF{0, 0}));
   EXPECT_EQ(VXCenterPoint(TRect{0, 0, 5, 5}), (TPointF{2.5f, 2.5f}));
   EXPECT_EQ(VXCenterPoint(TRectF{-4, 2, 0, 3}), (TPointF{-2, 2.5f}));

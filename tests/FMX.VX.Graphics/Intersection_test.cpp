@@ -102,7 +102,10 @@ TEST(FitRect, ScalesKeepingTheAspectAndCentresWithWholeOffsets) {
            {{0, 0, 200, 100}, {10, 20, 110, 120}, false, {10, 45, 110, 95}, 2},
            // 53.33 rounds to 53, then the offset 13.5 rounds to 14.
            {{0, 0, 30, 20}, {0, 0, 80, 80}, true, {0, 14, 80, 67}, 0.375f},
-           {{3, 4, 5, 6}, {0, 0, 0, 100}, true, {3, 4, 5, 6}, 1}}) {
+           {{3, 4, 5, 6}, {0, 0, 0, 100}, true, {3, 4, 5, 6}, 1},
+           // Nothing to stretch: a rectangle without extent is centred as it is.
+           {{5, 5, 5, 5}, {0, 0, 100, 50}, true, {50, 25, 50, 25}, 0},
+           {{5, 5, 5, 5}, {0, 0, 100, 50}, false, {50, 25, 50, 25}, 0}}) {
     TRect In = R;
     EXPECT_EQ(FitRect(In, B, Stretch), Ratio);
     EXPECT_EQ(In, Out);

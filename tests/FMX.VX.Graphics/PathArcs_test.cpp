@@ -136,6 +136,41 @@ TEST(ArcSvg, DegenerateInput) {
   EXPECT_EQ(DumpPath(Line), "M0,0 L10,0");
 }
 
+// Arcs end exactly where they are asked to, however flat, and relative
+// commands after them start from there.
+TEST(ArcSvg, EndsExactlyAtTheEndPoint) {
+  struct {
+    const char* Path;
+    TPointF End;
+    double Length;
+  } const Cases[] = {
+      {"M0 0 A10000 10000 0 0 1 8 0", {8, 0}, 8},
+      {"M0 0 a2000 2000 0 0 1 1 0 l1 0", {2, 0}, 2},
+      {"M0 0 A100000 100000 0 0 1 8 0 L8 5", {8, 5}, 13},  // once lost its first segment
+      {"M0 0 A1e30 1e30 0 0 1 8 0", {8, 0}, 8},            // too flat to sweep: a line
+      {"M3 4 A5 5 0 0 1 13 4", {13, 4}, 5 * M_PI},           // half circle
+      {"M3 4 A5 5 0 1 0 8 9", {8, 9}, 7.5 * M_PI},           // three quarters
+      {"M0 0 A5 5 0 0 1 10 0 a5 5 0 0 1 10 0 a5 5 0 0 1 10 0", {30, 0}, 15 * M_PI},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    EXPECT_EQ(P.LastPoint(), C.End) << C.Path;
+    EXPECT_NEAR(P.GetLength(), C.Length, C.Length * 1e-3) << C.Path;
+  }
+  // The 8-unit chord of radius 100000 bulges by 0.00008: kept as a curve.
+  TVXPathData Flat;
+  Flat.SetData("M0 0 A100000 100000 0 0 1 8 0");
+  ASSERT_EQ(Flat.GetCount(), 4);
+  EXPECT_EQ(Flat.GetPoint(1).Kind, K::CurveTo);
+  // Exactly half a turn, whichever flag says so: two quarter pieces.
+  for (const char* Half : {"M0 0 A5 5 0 0 1 10 0", "M0 0 A5 5 0 1 1 10 0"}) {
+    TVXPathData H;
+    H.SetData(Half);
+    EXPECT_EQ(H.GetCount(), 7) << Half;
+  }
+}
+
 TEST(RingSector, PathFormDrawsOuterArcLineInnerArcAndClose) {
   TVXPathData P;
   EXPECT_EQ(&Arc(P, 0, 90, 100, 50, 0), &P);
@@ -174,8 +209,13 @@ TEST(RingSector, StringFormTextAndRoundTripThroughTheParser) {
   struct TCase {
     double A, B, R1, R2, Rotation;
   };
+  // Negative radii count by their size in both forms, so the text never
+  // holds "--" and both forms draw the same ring.
+  EXPECT_EQ(Arc(0, 360, -10, 50, 0),
+            "M0,50A50,50 0 1,1 0,-50A50,50 0 1,1 0,50M0,10A10,10 0 1,0 0,-10A10,10 0 1,0 0,10Z");
   for (TCase C : {TCase{0, 90, 50, 100, 0}, TCase{30, 250, 20, 80, 10}, TCase{-40, 15, 0, 60, 0},
-                  TCase{0, 360, 0, 100, 0}}) {
+                  TCase{0, 360, 0, 100, 0}, TCase{0, 360, -10, 50, 0}, TCase{0, 90, -10, 50, 0},
+                  TCase{20, 80, 50, -100, 0}}) {
     TVXPathData FromText, FromPath;
     FromText.SetData(Arc(C.A, C.B, C.R1, C.R2, C.Rotation));
     Arc(FromPath, C.A, C.B, C.R1, C.R2, C.Rotation);

@@ -65,12 +65,31 @@ TEST(PointInPath, FollowsChanges) {
   EXPECT_FALSE(P.PointInPath(15, 5));
   P.SetData("M0,0 L20,0 L20,10 L0,10 Z");
   EXPECT_TRUE(P.PointInPath(15, 5));
+  for (int i = 0; i < 8; ++i) P.PointInPath(1, 1);  // warm index
+  // Inside a batch the polygon cache may lag behind, the hit tests may not.
   P.BeginUpdate();
   P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
-  EXPECT_TRUE(P.PointInPath(15, 5));  // caches kept within the batch
+  EXPECT_EQ(P.ToPolygons().at(0).at(0).X, 0);  // the kept cache
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_FALSE(P.PointInPath(15, 5));
+    EXPECT_FALSE(P.PointInFill(15, 5));
+    EXPECT_TRUE(P.PointInPath(115, 5));
+    EXPECT_TRUE(P.PointInPathOutline(100, 5, 1));
+  }
+  P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
+  EXPECT_TRUE(P.PointInPath(215, 5));
+  EXPECT_FALSE(P.PointInPath(115, 5));
+  P.Clear();
+  EXPECT_FALSE(P.PointInPath(215, 5));
+  EXPECT_FALSE(P.PointInPathOutline(200, 5, 1));
+  P.AddRectangle({0, 0, 20, 10}, 0, 0);
   P.EndUpdate();
-  EXPECT_FALSE(P.PointInPath(15, 5));
-  EXPECT_TRUE(P.PointInPath(115, 5));
+  EXPECT_TRUE(P.PointInPath(15, 5));
+  EXPECT_FALSE(P.PointInPath(115, 5));
+  // A batch that only reads leaves the warm caches alone.
+  P.BeginUpdate();
+  EXPECT_TRUE(P.PointInFill(15, 5));
+  P.EndUpdate();
 }
 
 // The banded index must give exactly what the polygon test gives on the whole
@@ -90,7 +109,15 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
       P.LineTo({float(200 + r * std::cos(a)), float(150 + r * std::sin(a))});
     }
   };
-  std::vector<std::function<void(TVXPathData&)>> Shapes = {Ellipse, Zigzag, Star, [&](TVXPathData& P) {
+  // Axis-aligned squares, some nested, some overlapping: horizontal edges
+  // bound regions without ever crossing a ray.
+  auto Squares = [](TVXPathData& P) {
+    for (int i = 0; i < 12; ++i)
+      for (int j = 0; j < 9; ++j)
+        if ((i + j) % 3 != 0) P.AddRectangle({i * 33.0f, j * 33.0f, i * 33.0f + 20 + j, j * 33.0f + 20 + i}, 0, 0);
+    P.AddRectangle({5, 5, 395, 295}, 0, 0);
+  };
+  std::vector<std::function<void(TVXPathData&)>> Shapes = {Ellipse, Zigzag, Star, Squares, [&](TVXPathData& P) {
                                                              Ellipse(P);
                                                              Star(P);
                                                              P.SetData(P.Data() + " M0,0 L0,1000 L1,0 Z");
@@ -107,12 +134,79 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
         Probes.push_back(Poly[i]);
         Probes.push_back({float((double(Poly[i].X) + Poly[(i + 1) % Poly.size()].X) / 2), Poly[i].Y});
       }
-    for (const TPointF& Q : Probes) {
-      bool Expected = false;
-      for (const TCanvasPoints& Poly : P.ToPolygons()) Expected = Expected || PointInPath(Poly, Q.X, Q.Y);
+    TVXPathData NonZero;
+    NonZero.Assign(P);
+    NonZero.SetFillMode(fmNonZero);
+    for (std::size_t i = 0; i < Probes.size(); ++i) {
+      const TPointF Q = Probes[i];
+      bool Expected = false, Odd = false;
+      for (const TCanvasPoints& Poly : P.ToPolygons()) {
+        const bool In = PointInPath(Poly, Q.X, Q.Y);
+        Expected = Expected || In;
+        Odd = Odd != In;  // crossings of all subpaths together
+      }
       ASSERT_EQ(P.PointInPath(Q), Expected) << Q.X << "," << Q.Y;
+      ASSERT_EQ(P.PointInFill(Q), Odd) << Q.X << "," << Q.Y;
+      if (i % 16 == 0) {
+        // The first query on a fresh copy is a plain walk, without the index.
+        TVXPathData Fresh;
+        Fresh.Assign(P);
+        Fresh.SetFillMode(fmNonZero);
+        ASSERT_EQ(NonZero.PointInFill(Q), Fresh.PointInFill(Q)) << Q.X << "," << Q.Y;
+      }
     }
   }
+}
+
+// The fill rule decides holes: rings, overlaps and letters with counters.
+TEST(PointInFill, HonoursTheFillRule) {
+  // Outer square clockwise on screen; the inner one the same way (Same) or
+  // the other way (Ring).
+  const char* Same = "M0,0 L30,0 L30,30 L0,30 Z M10,10 L20,10 L20,20 L10,20 Z";
+  const char* Ring = "M0,0 L30,0 L30,30 L0,30 Z M10,10 L10,20 L20,20 L20,10 Z";
+  const char* Overlap = "M0,0 L10,0 L10,10 L0,10 Z M5,5 L15,5 L15,15 L5,15 Z";
+  struct {
+    const char* Path;
+    float X, Y;
+    bool EvenOdd, NonZero, AnySubpath;
+  } const Cases[] = {
+      {Same, 15, 15, false, true, true},
+      {Same, 5, 5, true, true, true},
+      {Ring, 15, 15, false, false, true},
+      {Ring, 25, 25, true, true, true},
+      {Overlap, 7, 7, false, true, true},
+      {Overlap, 2, 2, true, true, true},
+      {Overlap, 12, 12, true, true, true},
+      {Overlap, 12, 2, false, false, false},
+      // Open subpaths are filled as if closed.
+      {"M0,0 L10,0 L10,10 M2,2 L8,2 L8,8", 7, 3, false, true, true},
+      // A circle of two arcs with a hole of two arcs the other way round.
+      {"M0,50 A50,50 0 1,1 100,50 A50,50 0 1,1 0,50 Z M30,50 A20,20 0 1,0 70,50 A20,20 0 1,0 30,50 Z", 50, 50,
+       false, false, true},
+      {"", 0, 0, false, false, false},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    for (int Warm = 0; Warm < 2; ++Warm) {
+      for (int i = 0; i < 8 * Warm; ++i) P.PointInFill(C.X + 100, C.Y);  // builds the index
+      P.SetFillMode(fmEvenOdd);
+      EXPECT_EQ(P.PointInFill(C.X, C.Y), C.EvenOdd) << C.Path << " at " << C.X << "," << C.Y;
+      P.SetFillMode(fmNonZero);
+      EXPECT_EQ(P.PointInFill(TPointF{C.X, C.Y}), C.NonZero) << C.Path << " at " << C.X << "," << C.Y;
+      EXPECT_EQ(P.PointInPath(C.X, C.Y), C.AnySubpath) << C.Path << " at " << C.X << "," << C.Y;
+    }
+  }
+}
+
+// Issue examples: sub-unit curves keep their shape in the hit tests.
+TEST(PointInPath, SmallCurvesKeepTheirShape) {
+  TVXPathData P;
+  P.SetData("M0 0 H2 A0.6 0.6 0 0 1 2.6 0.6 V2 H0 Z");  // a rounded corner of radius 0.6
+  EXPECT_TRUE(P.PointInPath(2.4f, 0.2f));
+  EXPECT_TRUE(P.PointInFill(2.4f, 0.2f));
+  EXPECT_FALSE(P.PointInPath(2.55f, 0.05f));
+  EXPECT_TRUE(P.PointInPathOutline(2.6f - 0.6f * 0.2929f, 0.6f * 0.2929f, 0.01f));  // on the arc at 45 degrees
 }
 
 // Regression: box checks that left out a non-finite vertex rejected points

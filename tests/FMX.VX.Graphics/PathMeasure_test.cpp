@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "support/ExactPathLength.h"
 
 using namespace FMX::VX::Graphics;
 
@@ -120,6 +121,70 @@ TEST(PathLength, CubicsMatchTheirArcLength) {
   }
 }
 
+// Curves keep their shape and length at every scale: chords follow the
+// curvature, not only a 1-unit spacing.
+TEST(PathLength, CurvesWithinOnePerMilleFromTinyToHuge) {
+  const float k = 0.5522847f;
+  const std::vector<std::array<TPointF, 4>> Cubics = {
+      {{{1, 0}, {1, k}, {k, 1}, {0, 1}}},          // quarter circle
+      {{{0, 0}, {1.2f, 0}, {-0.2f, 0.8f}, {1, 0.8f}}},  // S-curve
+      {{{0, 0}, {1, 1}, {0, 1}, {1, 0}}},          // tight turn
+      {{{0, 0}, {0.3f, 0.4f}, {-0.3f, 0.4f}, {0, 0}}},  // closed teardrop
+      // A small closed loop from a real icon, which once flattened to one chord of length 0.
+      {{{5.486f, 13.152f}, {5.47668f, 13.25085f}, {5.526581f, 13.1601f}, {5.486f, 13.152f}}},
+  };
+  for (const auto& C : Cubics)
+    for (const double Scale : {0.01, 1.0, 10.0, 100.0, 10000.0}) {
+      auto S = [&](TPointF P) { return TPointF{float(P.X * Scale), float(P.Y * Scale)}; };
+      TVXPathData P;
+      P.MoveTo(S(C[0]));
+      P.CurveTo(S(C[1]), S(C[2]), S(C[3]));
+      const auto Exact = [&](TPointF Q) { return ExactLength::Pt{Q.X, Q.Y}; };
+      const double Truth = ExactLength::CubicLength(Exact(S(C[0])), Exact(S(C[1])), Exact(S(C[2])), Exact(S(C[3])));
+      EXPECT_NEAR(P.GetLength(), Truth, Truth * 1e-3) << C[1].X << "," << C[1].Y << " x" << Scale;
+    }
+}
+
+// Chord counts: the tolerance sets them for small curves, the 1-unit
+// spacing for large ones, and neither runs far beyond what it needs.
+TEST(PathLength, ChordCounts) {
+  struct {
+    const char* Path;
+    std::size_t Min, Max;
+  } const Cases[] = {
+      // Straight but unevenly parameterised: 4 chords for the spacing, 11 for the tolerance.
+      {"M0,0 C1,0 2,0 3.5,0", 12, 12},
+      {"M1,0 C1,0.5523 0.5523,1 0,1", 12, 20},          // quarter circle, radius 1
+      {"M0.01,0 C0.01,0.005523 0.005523,0.01 0,0.01", 12, 20},
+      {"M1000,0 C1000,552.3 552.3,1000 0,1000", 1571, 2000},  // 1571 units long
+      {"M0,0 L10,0 Q10,10 20,10", 13, 40},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    const std::size_t N = P.ToPolygons().at(0).size();
+    EXPECT_GE(N, C.Min) << C.Path;
+    EXPECT_LE(N, C.Max) << C.Path;
+  }
+  TVXPathData Line;
+  Line.SetData("M0,0 C1,0 2,0 3.5,0");
+  EXPECT_NEAR(Line.GetLength(), 3.5, 1e-6);
+}
+
+// Hostile curves get a budget in proportion to the path, not hundreds of
+// millions of points: 4,000 curves reaching a million units out and back.
+TEST(PathLength, HugeCurvesStayWithinThePathBudget) {
+  std::string Text = "M0 0";
+  for (int i = 0; i < 4000; ++i) Text += "c1e6 0 0 0 0 0";
+  TVXPathData P;
+  P.SetData(Text);
+  const TVXPolygons& Polys = P.ToPolygons();
+  ASSERT_EQ(Polys.size(), 1u);
+  EXPECT_LE(Polys[0].size(), (1u << 20) + 4000u * 320u + 1u);
+  // Thinned, yet still measured: each curve runs 4/9 of a million out and back.
+  EXPECT_NEAR(P.GetLength(), 4000 * 8e6 / 9, 4000 * 8e6 / 9 * 1e-3);
+}
+
 TEST(PathLength, CirclesFromArcs) {
   for (const float R : {10.0f, 100.0f}) {
     const double Truth = 2 * M_PI * R;
@@ -140,6 +205,71 @@ TEST(PathLength, CurveOpeningThePathStartsAtTheOrigin) {
   P.CurveTo({10, 0}, {20, 0}, {30, 0});
   EXPECT_EQ(P.ToPolygons().at(0).front(), (TPointF{0, 0}));
   EXPECT_NEAR(P.GetLength(), 30, 1e-5);
+  // So does a line.
+  TVXPathData L;
+  L.LineTo({3, 4});
+  EXPECT_EQ(L.GetLength(), 5);
+}
+
+// Each chord's length is narrowed to 32 bits before it is added up.
+TEST(PathLength, ChordLengthsNarrowedTo32Bits) {
+  TVXPathData P;
+  P.SetData("M0,0 L1,1");
+  EXPECT_EQ(P.GetLength(), double(float(std::sqrt(2.0))));
+  EXPECT_NE(P.GetLength(), std::sqrt(2.0));
+}
+
+// A radius-100 circle: the point within 0.01 of the circle and at the right
+// place along it, the angle within 0.1 degree of the tangent.
+TEST(PointAtLength, FollowsACircle) {
+  // Eight arcs of 45 degrees: cubics within 0.0005 of the circle.
+  TVXPathData P;
+  P.SetData("M100,0 A100,100 0 0 1 70.710678,70.710678 A100,100 0 0 1 0,100 A100,100 0 0 1 -70.710678,70.710678"
+            "A100,100 0 0 1 -100,0 A100,100 0 0 1 -70.710678,-70.710678 A100,100 0 0 1 0,-100"
+            "A100,100 0 0 1 70.710678,-70.710678 A100,100 0 0 1 100,0 Z");
+  const double L = P.GetLength();
+  for (int i = 0; i <= 1000; ++i) {
+    const double D = L * i / 1000;
+    const TPointF Q = P.GetPointAtLength(D);
+    EXPECT_NEAR(std::hypot(Q.X, Q.Y), 100, 0.01) << D;
+    const double Theta = std::atan2(Q.Y, Q.X) * 180 / M_PI;  // runs from 0 through 90 (screen clockwise)
+    EXPECT_NEAR(std::remainder(Theta - 360.0 * i / 1000, 360), 0, 0.01) << D;
+    EXPECT_NEAR(std::remainder(P.GetAngleAtLength(D) - (Theta + 90), 360), 0, 0.1) << D;
+  }
+}
+
+TEST(PointAtLength, EndsGapsAndDegeneratePaths) {
+  struct {
+    const char* Path;
+    double D;
+    TPointF Point;
+    double Angle;
+  } const Cases[] = {
+      {"M0,0 L10,0 L10,10", 5, {5, 0}, 0},
+      {"M0,0 L10,0 L10,10", 10, {10, 0}, 0},  // at a vertex: the chord arriving there
+      {"M0,0 L10,0 L10,10", 15, {10, 5}, 90},
+      {"M0,0 L10,0 L10,10", -1, {0, 0}, 0},   // clamped to the ends
+      {"M0,0 L10,0 L10,10", 1e9, {10, 10}, 90},
+      {"M0,0 L10,0 L10,10", NAN, {0, 0}, 0},
+      {"M10,0 L0,0", 4, {6, 0}, 180},
+      {"M0,0 L0,-10", 4, {0, -4}, -90},
+      // The gap between subpaths takes no length: the end of the earlier one.
+      {"M0,0 L10,0 M0,5 L10,5", 10, {10, 0}, 0},
+      {"M0,0 L10,0 M0,5 L10,5", 15, {5, 5}, 0},
+      {"M0,0 L10,0 Z", 15, {5, 0}, 180},
+      // Zero-length chords are passed over for the direction.
+      {"M0,0 L0,0 L0,10", 0, {0, 0}, 90},
+      {"M5,5 L5,5", 3, {5, 5}, 0},  // zero length: the first point
+      {"", 3, {0, 0}, 0},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    const TPointF Q = P.GetPointAtLength(C.D);
+    EXPECT_NEAR(Q.X, C.Point.X, 1e-5) << C.Path << " at " << C.D;
+    EXPECT_NEAR(Q.Y, C.Point.Y, 1e-5) << C.Path << " at " << C.D;
+    EXPECT_NEAR(P.GetAngleAtLength(C.D), C.Angle, 1e-9) << C.Path << " at " << C.D;
+  }
 }
 
 TEST(MeasureCache, KeptUntilTheNextChange) {
