@@ -107,6 +107,11 @@ class Runs(unittest.TestCase):
         chart = Png(os.path.join(self.first, "png", "slices-pie.png"))
         self.assertEqual(chart.pixel(85, 60), (0xAD, 0xD8, 0xE6, 255))  # 150 degrees: light blue
         self.assertNotEqual(chart.pixel(155, 60), (0xAD, 0xD8, 0xE6, 255))  # 30 degrees: another slice
+        # The star's middle is a hole under the even-odd rule only.
+        for rule, colour in [("evenodd", (0xF5, 0xF5, 0xF5, 255)), ("nonzero", (0x41, 0x69, 0xE1, 255))]:
+            star = Png(os.path.join(self.first, "png", f"path-fill-rule-{rule}.png"))
+            self.assertEqual(star.pixel(82, 82), colour, rule)
+            self.assertEqual(star.pixel(82, 30), (0x41, 0x69, 0xE1, 255), rule)
         # The form: its background, the button and the hint window below it.
         form = Png(os.path.join(self.first, "png", "form-hint-window.png"))
         self.assertEqual(form.pixel(300, 180), (0xF0, 0xF0, 0xF0, 255))

@@ -32,11 +32,6 @@ def peak_memory_kb(args):
     return int(out)
 
 
-def supported(*probe):
-    """Whether this build offers a command that needs newer path features."""
-    return vxpath(*probe)[0] == 0
-
-
 class KnownResults(unittest.TestCase):
     def test_text_output(self):
         cases = [
@@ -72,27 +67,29 @@ class KnownResults(unittest.TestCase):
         self.assertEqual(out.splitlines(), ["M0,0 L10,0 ", "L10,10 Z "])
 
     def test_fill_rules(self):
-        if not supported("hit", "1", "1", "--fill-rule", "nonzero", SQUARE):
-            status, _, err = vxpath("hit", "1", "1", "--fill-rule", "nonzero", SQUARE)
-            self.assertEqual(status, 2)
-            self.assertIn("needs a library with fill-rule hit tests", err)
-            return
-        for rule, expected in [("evenodd", "outside"), ("nonzero", "inside")]:
-            with self.subTest(rule=rule):
-                self.assertEqual(vxpath("hit", "15", "15", "--fill-rule", rule, NESTED)[1], expected + "\n")
+        # Nested squares wound the same way; a star drawn in one stroke,
+        # whose middle the outline winds around twice.
+        star = "M80,10 L121,137 L13,58 L147,58 L39,137 Z"
+        cases = [
+            (NESTED, "15", "15", {"evenodd": "outside", "nonzero": "inside", "subpath": "inside"}),
+            (NESTED, "5", "5", {"evenodd": "inside", "nonzero": "inside", "subpath": "inside"}),
+            (star, "80", "80", {"evenodd": "outside", "nonzero": "inside"}),
+            (star, "80", "30", {"evenodd": "inside", "nonzero": "inside"}),
+            (star, "5", "5", {"evenodd": "outside", "nonzero": "outside"}),
+        ]
+        for path, x, y, expected in cases:
+            for rule, answer in expected.items():
+                with self.subTest(path=path, point=(x, y), rule=rule):
+                    self.assertEqual(vxpath("hit", x, y, "--fill-rule", rule, path), (0, answer + "\n", ""))
 
     def test_points_along_the_path(self):
-        if not supported("at", "1", SQUARE):
-            status, _, err = vxpath("at", "1", SQUARE)
-            self.assertEqual(status, 2)
-            self.assertIn("needs a library with positions along a path", err)
-            return
-        status, out, _ = vxpath("at", "5", "15", "--json", SQUARE)
+        # Along the square: right, down, left, up; past the ends it stops.
+        status, out, _ = vxpath("at", "5", "15", "25", "35", "-3", "100", "--json", SQUARE)
         self.assertEqual(status, 0)
-        points = json.loads(out)["points"]
-        self.assertEqual([(p["x"], p["y"]) for p in points], [(5, 0), (10, 5)])
-        self.assertAlmostEqual(points[0]["angle"] % 360, 0)
-        self.assertAlmostEqual(points[1]["angle"] % 360, 90)
+        points = [(p["distance"], p["x"], p["y"], p["angle"] % 360) for p in json.loads(out)["points"]]
+        self.assertEqual(points, [(5, 5, 0, 0), (15, 10, 5, 90), (25, 5, 10, 180), (35, 0, 5, 270),
+                                  (-3, 0, 0, 0), (100, 0, 0, 270)])
+        self.assertEqual(vxpath("at", "15", SQUARE)[1], "10 5 90\n")
 
 
 class Json(unittest.TestCase):

@@ -1,7 +1,9 @@
 // Path data: SVG icons of the Adwaita theme drawn from their path text,
 // their flattened polygons and lengths, hit-test maps, and the path class's
-// own figures (endpoint arcs, ring sectors, segment outlines).
+// own figures (endpoint arcs, ring sectors, positions along a path, fill
+// rules, segment outlines).
 
+#include <cmath>
 #include <cstdio>
 
 #include <VXFMXCommon.h>
@@ -138,6 +140,36 @@ void AddPathDataTiles(TGallery& G) {
       Canvas.Stroke().SetColor(claDarkSlateGray);
       Canvas.SetStrokeThickness(2);
       Path.DrawPath(Canvas, 1)));
+
+  G.Add("path-positions", "GetPointAtLength and GetAngleAtLength: a tick across the path every 15 units", 240, 160,
+        VXG_CODE(
+            TVXPathData Path;
+            Path.SetData("M20,130 C60,-20 180,180 220,30");
+            Canvas.Stroke().SetColor(claGray);
+            Path.DrawPath(Canvas, 1);
+            Canvas.Stroke().SetColor(claCrimson);
+            Canvas.SetStrokeThickness(2);
+            for (double D = 0; D <= Path.GetLength(); D += 15) {
+              const TPointF P = Path.GetPointAtLength(D);
+              const double A = DegToRad(Path.GetAngleAtLength(D));
+              const TPointF Across{float(8 * std::sin(A)), float(-8 * std::cos(A))};
+              Canvas.DrawLine(TPointF{P.X - Across.X, P.Y - Across.Y}, TPointF{P.X + Across.X, P.Y + Across.Y}, 1);
+            }));
+
+  for (const TVXFillMode Mode : {fmEvenOdd, fmNonZero})
+    G.Add(std::string("path-fill-rule-") + (Mode == fmEvenOdd ? "evenodd" : "nonzero"),
+          std::string("PointInFill under the ") + (Mode == fmEvenOdd ? "even-odd" : "non-zero") +
+              " rule: a hit-test map of a star drawn in one stroke",
+          160, 160, VXG_CODE(
+              TVXPathData Star;
+              Star.SetData("M80,10 L121,137 L13,58 L147,58 L39,137 Z");
+              Star.SetFillMode(Mode);
+              for (float Y = 2; Y < 160; Y += 4)
+                for (float X = 2; X < 160; X += 4) {
+                  Canvas.Fill().SetColor(Star.PointInFill(X, Y) ? claRoyalBlue : claWhiteSmoke);
+                  Canvas.FillRect(CenterRect(TPointF{X, Y}, 3.0f, 3.0f), 1);
+                }),
+          {{"Mode", Mode == fmEvenOdd ? "fmEvenOdd" : "fmNonZero"}});
 
   G.Add("path-outline", "AddPathOutline: a rectangle around each flattened segment", 240, 160, VXG_CODE(
       TVXPathData Curve;

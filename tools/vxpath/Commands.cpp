@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <concepts>
 #include <limits>
 
 #include <VXFMXCommon.h>
@@ -14,18 +13,6 @@ namespace VXPath {
 using namespace FMX::VX::Graphics;
 
 namespace {
-
-// Hit tests under a fill rule and positions along the path come with newer
-// versions of the path class; the tool offers them when the library has them.
-template <typename P>
-concept HasFillRuleHitTest = requires(const P& Path, TPointF Pt) {
-  { Path.PointInFill(Pt) } -> std::convertible_to<bool>;
-};
-template <typename P>
-concept HasPositionAlongPath = requires(const P& Path, float D) {
-  { Path.GetPointAtLength(D) } -> std::convertible_to<TPointF>;
-  Path.GetAngleAtLength(D);
-};
 
 void AppendPoint(std::string& Out, TPointF P) {
   Out += '[';
@@ -168,17 +155,6 @@ class TSplit final : public TPathAction {
 
 enum class THitRule { Subpath, EvenOdd, NonZero, Outline };
 
-template <typename P>
-bool HitUnderFillRule(P& Path, TPointF Pt, TVXFillMode Mode) {
-  if constexpr (HasFillRuleHitTest<P>) {
-    Path.SetFillMode(Mode);
-    return Path.PointInFill(Pt);
-  } else {
-    (void)Path, (void)Pt, (void)Mode;
-    return false;  // not reached: the command refuses these rules first
-  }
-}
-
 class THit final : public TPathAction {
  public:
   THit(TPointF Pt, THitRule Rule, float Width, bool Json) : FPt(Pt), FRule(Rule), FWidth(Width), FJson(Json) {}
@@ -187,8 +163,11 @@ class THit final : public TPathAction {
     switch (FRule) {
       case THitRule::Subpath: Inside = Path.PointInPath(FPt); break;
       case THitRule::Outline: Inside = Path.PointInPathOutline(FPt, FWidth); break;
-      case THitRule::EvenOdd: Inside = HitUnderFillRule(Path, FPt, fmEvenOdd); break;
-      case THitRule::NonZero: Inside = HitUnderFillRule(Path, FPt, fmNonZero); break;
+      case THitRule::EvenOdd:
+      case THitRule::NonZero:
+        Path.SetFillMode(FRule == THitRule::EvenOdd ? fmEvenOdd : fmNonZero);
+        Inside = Path.PointInFill(FPt);
+        break;
     }
     if (FJson)
       Out += Inside ? "{\"inside\":true}\n" : "{\"inside\":false}\n";
@@ -219,46 +198,39 @@ std::unique_ptr<TPathAction> MakeHit(const TParsedArgs& Args, std::span<const do
     else if (*Rule == "evenodd") R = THitRule::EvenOdd;
     else if (*Rule == "nonzero") R = THitRule::NonZero;
     else throw EUsageError("bad value for --fill-rule: '" + *Rule + "' (evenodd, nonzero or subpath)");
-    if (R != THitRule::Subpath && !HasFillRuleHitTest<TVXPathData>)
-      throw EUsageError("--fill-rule " + *Rule + " needs a library with fill-rule hit tests; this one has only 'subpath'");
   }
   return std::make_unique<THit>(Pt, R, 0.0f, Json);
 }
 
 // --- at ------------------------------------------------------------------------
 
-template <typename P>
-void AppendPositions(const P& Path, std::span<const double> Distances, bool Json, std::string& Out) {
-  if constexpr (HasPositionAlongPath<P>) {
-    if (Json) Out += "{\"points\":[";
-    for (std::size_t I = 0; I < Distances.size(); ++I) {
-      const float D = float(Distances[I]);
-      const TPointF Pt = Path.GetPointAtLength(D);
-      const double Angle = Path.GetAngleAtLength(D);
-      if (Json) {
-        if (I) Out += ',';
-        Out += "{\"distance\":";
-        AppendJsonNumber(Out, D);
-        Out += ",\"x\":";
-        AppendJsonNumber(Out, Pt.X);
-        Out += ",\"y\":";
-        AppendJsonNumber(Out, Pt.Y);
-        Out += ",\"angle\":";
-        AppendJsonNumber(Out, Angle);
-        Out += '}';
-      } else {
-        if (I) Out += "; ";
-        AppendNumber(Out, Pt.X);
-        Out += ' ';
-        AppendNumber(Out, Pt.Y);
-        Out += ' ';
-        AppendNumber(Out, Angle);
-      }
+void AppendPositions(const TVXPathData& Path, std::span<const double> Distances, bool Json, std::string& Out) {
+  if (Json) Out += "{\"points\":[";
+  for (std::size_t I = 0; I < Distances.size(); ++I) {
+    const double D = Distances[I];
+    const TPointF Pt = Path.GetPointAtLength(D);
+    const double Angle = Path.GetAngleAtLength(D);
+    if (Json) {
+      if (I) Out += ',';
+      Out += "{\"distance\":";
+      AppendJsonNumber(Out, D);
+      Out += ",\"x\":";
+      AppendJsonNumber(Out, Pt.X);
+      Out += ",\"y\":";
+      AppendJsonNumber(Out, Pt.Y);
+      Out += ",\"angle\":";
+      AppendJsonNumber(Out, Angle);
+      Out += '}';
+    } else {
+      if (I) Out += "; ";
+      AppendNumber(Out, Pt.X);
+      Out += ' ';
+      AppendNumber(Out, Pt.Y);
+      Out += ' ';
+      AppendNumber(Out, Angle);
     }
-    Out += Json ? "]}\n" : "\n";
-  } else {
-    (void)Path, (void)Distances, (void)Json, (void)Out;  // not reached: the command refuses first
   }
+  Out += Json ? "]}\n" : "\n";
 }
 
 class TAt final : public TPathAction {
@@ -475,11 +447,10 @@ const std::vector<TCommand>& Table() {
       {"at", "at D... [--json] [PATH-TEXT | -f FILE | -]", "point and angle at distances along each path",
        "Prints, for each distance D along the path, the point there and the\n"
        "direction of the path in degrees (turning from +x towards +y), as\n"
-       "X Y ANGLE groups separated by \"; \".\n",
+       "X Y ANGLE groups separated by \"; \". Distances below 0 or past the\n"
+       "length give the ends of the path.\n",
        {}, 1, -1,
        [](const TParsedArgs&, std::span<const double> Numbers, bool Json) -> std::unique_ptr<TPathAction> {
-         if (!HasPositionAlongPath<TVXPathData>)
-           throw EUsageError("'at' needs a library with positions along a path; this one has none");
          return std::make_unique<TAt>(Numbers, Json);
        }},
       {"render", "render -o FILE.png|.pdf|.svg [--size WxH] [--fill COLOR] [--stroke COLOR] [--width W] [--fit]\n"
