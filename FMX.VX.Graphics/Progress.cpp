@@ -80,6 +80,15 @@ struct TIndicator {
   TIndicator(TCanvas& Canvas, const TRectF& Rect, std::int32_t Position, std::int32_t Min, std::int32_t Max,
              std::span<const TAlphaColor> Colors, bool ColorOutline, std::int32_t Segments)
       : Paint(Canvas, Colors, Segments, ColorOutline), K(LitSegments(Position, Min, Max, Segments)), Area(Rect) {}
+
+  // The index the loop over segments First..Last starts from. Showing only
+  // the last segment, the colours go straight to the ones it has among all,
+  // so that a huge segment count costs no more than a small one.
+  std::int64_t FirstIndex(TProgressDisplayType DisplayType, std::int64_t First, std::int64_t Last) {
+    if (DisplayType == dtAllProgress || Last <= First) return First;
+    Paint.After(Last - 1);
+    return Last;
+  }
 };
 
 bool Drawn(TProgressDisplayType DisplayType, std::int64_t I, std::int64_t Last) {
@@ -101,7 +110,7 @@ void ProgressCircle(TCanvas& Canvas, const TRectF& Rect, std::int32_t Margin, st
   const double SW = (A.W - 2 * M) * Pi / N - G, SH = (A.H - 2 * M) * Pi / N - G;
   const double RX = (A.W - SW - 2 * M) / 2, RY = (A.H - SH - 2 * M) / 2;
   const double Sign = ProgressDirection == pdBackward ? -1 : 1;
-  for (std::int64_t I = 1; I <= K; ++I) {
+  for (std::int64_t I = Run.FirstIndex(DisplayType, 1, K); I <= K; ++I) {
     if (Drawn(DisplayType, I, K)) {
       const double Theta = DegToRad(Sign * double(I * 360) / N);
       const double X = RX + std::cos(Theta) * RX + M, Y = RY - std::sin(Theta) * RY + M;
@@ -119,7 +128,7 @@ void ProgressPie(TCanvas& Canvas, const TRectF& Rect, std::int32_t /*Margin*/, s
   TIndicator Run(Canvas, Rect, Position, Min, Max, Colors, ColorOutline, Segments);
   const std::int64_t K = Run.K;
   const double N = Segments, Step = 360 / N, HalfGap = Gap / 2.0;
-  for (std::int64_t I = 0; I < K; ++I) {
+  for (std::int64_t I = Run.FirstIndex(DisplayType, 0, K - 1); I < K; ++I) {
     if (Drawn(DisplayType, I, K - 1)) {
       double Start = double(I * 360) / N;
       if (ProgressDirection == pdBackward) Start = 360 - (Start - Step);
@@ -152,7 +161,11 @@ void ProgressRect(TCanvas& Canvas, const TRectF& Rect, std::int32_t Margin, std:
     DY = G + SH;
     if (Backward) Y = A.H - M - SH, DY = -DY;
   }
-  for (std::int64_t I = 1; I <= K; ++I) {
+  // The offset runs on by repeated steps, as it does when every segment is
+  // drawn, so that the last segment lands on the same spot.
+  const std::int64_t First = Run.FirstIndex(DisplayType, 1, K);
+  for (std::int64_t I = 1; I < First; ++I) X += DX, Y += DY;
+  for (std::int64_t I = First; I <= K; ++I) {
     if (Drawn(DisplayType, I, K)) {
       TRectF R;
       // A segment running past the far margin is cut there.

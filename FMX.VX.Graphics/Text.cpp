@@ -135,7 +135,9 @@ std::string WrapCanvasText(const TCanvas& Canvas, std::string_view Text, std::st
                            const VXCommon::TSysCharSet& BreakChars, float MaxWidth) {
   std::string Result;
   if (Text.empty()) return Result;
-  Result.reserve(Text.size() + Text.size() / 8 * Separator.size());
+  // Only the text itself is certain to be there: a guess at the separators
+  // could ask for far more than the result needs when the separator is long.
+  Result.reserve(Text.size());
   const std::size_t Last = LastCharStart(Text);
   const TWordScanner Scanner(Text, Last, BreakChars);
   std::size_t P = 0;

@@ -14,6 +14,7 @@
 #include "CountdownCanvas.h"
 #include "PaperProbe.h"
 #include "FMX.VX.Graphics/Colors.h"
+#include "FMX.VX.Graphics/Slices.h"
 #include "platform/Bitmap.h"
 #include "platform/Math.h"
 #include "platform/RecordingCanvas.h"
@@ -45,7 +46,8 @@ TEST(ProgressLitSegments, FromPositionAndRange) {
   } Cases[] = {
       {35, 0, 100, 10, 3},   {35, 20, 120, 10, 3},  // Position is not offset by Min
       {0, 0, 100, 10, 0},    {99, 0, 100, 10, 9},   {100, 0, 100, 10, 10},
-      {7, 7, 7, 10, 10},     // Min = Max
+      {7, 7, 7, 10, 10},     {0, 5, 5, 10, 10},     {-3, 5, 5, 10, 10},  // Min = Max
+      {50, -50, 50, 10, 10},  // Position = Max, though 50 / 10 is only 5
       {150, 0, 100, 10, 10},  // past Max: clamped to N
       {-20, 0, 100, 10, 0},  {50, 100, 0, 10, 0},   // inverted range: negative count
       {-50, 100, 0, 10, 5},  {INT_MAX - 1, INT_MIN, INT_MAX, 4, 1},  // 64-bit range, no overflow
@@ -78,13 +80,74 @@ TEST(ProgressRectCalls, SegmentsLineUpInsideTheMargin) {
   EXPECT_EQ(Current[0], (TRectF{25, 5, 33, 15}));
   // A full bar's last cell ends on the far margin.
   EXPECT_EQ(Bar(100, 0, 100, 10).back(), (TRectF{95, 5, 103, 15}));
-  // Cells wider than the room left are cut at the far margin: 3 cells of
-  // (110 - 10 - 2 * 3) / 3 = 31.33 from x 5, the third reaching 104.
-  TRecordingCanvas C;
-  ProgressRect(C, TRectF{0, 0, 110, 20}, 5, 3, 0, 3, Palette, false, 3, sRect, soUp, false, 0, 2, poHorizontal,
-               pdForward, dtAllProgress);
-  ASSERT_EQ(C.Count(), 3u);
-  EXPECT_LE(C[2].Rect.Right, 105.0f);
+}
+
+TEST(ProgressRectCalls, CellsPastTheFarMarginAreCutThere) {
+  // A negative gap widens the cells until the last one runs past the far
+  // margin; a margin of more than half the size starts it beyond the
+  // margin, at the margin's integer part.
+  const struct {
+    TRectF Rect;
+    std::int32_t Margin, Gap, N;
+    TProgressOrientation Orientation;
+    TRectF Last;
+  } Cases[] = {
+      {{0, 0, 110, 20}, 5, -2, 10, poHorizontal, {95, 5, 105, 15}},  // 12 wide, 10 apart
+      {{0, 0, 20, 110}, 5, -2, 10, poVertical, {5, 95, 15, 105}},
+      {{0, 0, 10.5f, 20}, 6, -1, 1, poHorizontal, {4, 6, 4.5f, 14}},
+      {{0, 0, 20, 10.5f}, 6, -1, 1, poVertical, {6, 4, 14, 4.5f}},
+  };
+  for (const auto& Case : Cases) {
+    TRecordingCanvas C;
+    ProgressRect(C, Case.Rect, Case.Margin, 1, 0, 1, Palette, false, Case.N, sRect, soUp, false, 0, Case.Gap,
+                 Case.Orientation, pdForward, dtCurrentProgress);
+    ASSERT_EQ(C.Count(), 1u);
+    EXPECT_EQ(C[0].Rect, Case.Last) << Case.Margin << " " << Case.Gap << " " << Case.N;
+  }
+}
+
+TEST(ProgressCalls, SegmentsAreTheShapesAskedFor) {
+  // One lit segment of a raised, turned triangle is what DrawShape draws
+  // in the same cell and colour (the cell taken from a flat run).
+  const auto Circle = [](TCanvas& C, TVXShapeType T, bool Is3D, std::int32_t Depth) {
+    ProgressCircle(C, TRectF{0, 0, 100, 80}, 4, 1, 0, 6, Palette, false, 6, T, soLeft, Is3D, Depth, 3, pdBackward,
+                   dtAllProgress);
+  };
+  const auto Bar = [](TCanvas& C, TVXShapeType T, bool Is3D, std::int32_t Depth) {
+    ProgressRect(C, TRectF{0, 0, 110, 20}, 5, 10, 0, 100, Palette, false, 10, T, soLeft, Is3D, Depth, 2, poHorizontal,
+                 pdForward, dtAllProgress);
+  };
+  for (const auto& Draw : {std::function<void(TCanvas&, TVXShapeType, bool, std::int32_t)>(Circle),
+                           std::function<void(TCanvas&, TVXShapeType, bool, std::int32_t)>(Bar)}) {
+    TRecordingCanvas Flat, Shaped, Direct;
+    Draw(Flat, sRect, false, 0);
+    ASSERT_EQ(Flat.Count(), 1u);
+    Draw(Shaped, sIsoscelesTriangle, true, 3);
+    Direct.Fill().SetColor(Palette[0]);
+    DrawShape(Direct, Flat[0].Rect, sIsoscelesTriangle, soLeft, true, 3);
+    EXPECT_EQ(Shaped.Dump(), Direct.Dump());
+  }
+  // Pie slices are plain wedges at full opacity.
+  TRecordingCanvas Pie, Wedge;
+  ProgressPie(Pie, TRectF{0, 0, 100, 100}, 0, 1, 0, 4, Palette, false, 4, 10, pdForward, dtAllProgress);
+  Wedge.Fill().SetColor(Palette[0]);
+  DrawPieSlice(Wedge, TRectF{0, 0, 100, 100}, 5, 85, 0, 1);
+  EXPECT_EQ(Pie.Dump(), Wedge.Dump());
+}
+
+TEST(ProgressCalls, OnlyTheLastOfAHugeCountIsVisited) {
+  // 2^31 - 1 segments, all lit: showing the last one must not step through
+  // the colours of all the others.
+  TRecordingCanvas Pie, Circle;
+  ProgressPie(Pie, TRectF{0, 0, 100, 100}, 0, 5, 5, 5, Palette, true, INT_MAX, 0, pdForward, dtCurrentProgress);
+  ASSERT_EQ(Pie.Count(), 2u);
+  EXPECT_EQ(Pie[0].Fill.Color(), IndexToColor(INT_MAX - 2, INT_MAX, Palette));
+  EXPECT_EQ(Pie[1].Stroke.Color(), IndexToColor(INT_MAX - 2, INT_MAX, Palette));
+  ProgressCircle(Circle, TRectF{0, 0, 100, 100}, 0, 5, 5, 5, Palette, false, INT_MAX, sRect, soUp, false, 0, 0,
+                 pdForward, dtCurrentProgress);
+  ASSERT_EQ(Circle.Count(), 1u);
+  EXPECT_EQ(Circle[0].Fill.Color(), IndexToColor(INT_MAX - 1, INT_MAX, Palette));
+  EXPECT_NEAR(Circle[0].Rect.Right, 100, 1e-3);  // at 3 o'clock
 }
 
 TEST(ProgressCalls, SegmentColoursAndOutline) {
@@ -161,6 +224,21 @@ TEST(ProgressCircleCalls, FirstAtOneStepLastAtThreeOClock) {
       const TPointF Centre{float((double(R.Left) + R.Right) / 2), float((double(R.Top) + R.Bottom) / 2)};
       EXPECT_NEAR(AngleOf(Centre), Expected[D][I], 1e-3) << "segment " << I + 1;
     }
+  }
+  // Inside a margin, less a gap, on a flat area: cells of 90 pi / 4 - 3 by
+  // 50 pi / 4 - 3, centred on an ellipse of radii 11.1571 and 6.8650 about
+  // the area's centre (60, 50).
+  TRecordingCanvas C;
+  ProgressCircle(C, TRectF{110, 80, 10, 20}, 5, 4, 0, 4, Palette, false, 4, sRect, soUp, false, 0, 3, pdForward,
+                 dtAllProgress);
+  ASSERT_EQ(C.Count(), 4u);
+  const TPointF Centres[] = {{60, 43.1350f}, {48.8429f, 50}, {60, 56.8650f}, {71.1571f, 50}};
+  for (std::size_t I = 0; I < 4; ++I) {
+    const TRectF& R = C[I].Rect;
+    EXPECT_NEAR(double(R.Right) - R.Left, 67.6858, 1e-3);
+    EXPECT_NEAR(double(R.Bottom) - R.Top, 36.2699, 1e-3);
+    EXPECT_NEAR((double(R.Left) + R.Right) / 2, Centres[I].X, 1e-3) << "segment " << I + 1;
+    EXPECT_NEAR((double(R.Top) + R.Bottom) / 2, Centres[I].Y, 1e-3) << "segment " << I + 1;
   }
 }
 

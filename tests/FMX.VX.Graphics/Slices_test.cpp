@@ -67,6 +67,20 @@ TEST(PieSliceCalls, ScaledWedgeUsesTheCentredScaledRectangle) {
   }
 }
 
+TEST(DonutSliceCalls, OneRingSectorFilledThenOutlined) {
+  TRecordingCanvas C;
+  DrawDonutSlice(C, TRectF{0, 0, 100, 50}, 0, 90, 0, 0.5, 1, 0.25f);
+  ASSERT_EQ(C.Ops(), (std::vector<TCanvasOp>{TCanvasOp::FillPath, TCanvasOp::DrawPath}));
+  EXPECT_EQ(C[0].Path, C[1].Path);
+  for (const TCanvasRecord& R : C.Records()) {
+    EXPECT_EQ(R.Opacity, 0.25f);
+    for (const TPathPoint& P : R.Path) {  // the upper-right quarter of the ellipse
+      EXPECT_GE(P.Point.X, 50 - 1e-3);
+      EXPECT_LE(P.Point.Y, 25 + 1e-3);
+    }
+  }
+}
+
 using VXTest::TPaper;
 
 TEST(PieSlicePixels, AnglesRunCounterClockwiseFromThreeOClock) {
@@ -113,6 +127,7 @@ TEST(DonutSlicePixels, RingBetweenTheRadii) {
     double Inner, Outer;
     const char* Ring;    // quarters painted at 0.8 of the radius (diagonal (70, 30) family)
     bool Hole;           // centre left empty
+    TRectF Rect = {0, 0, 100, 100};
   } Cases[] = {
       {0, 360, 0, 0.5, 1.0, "UR UL LL LR ", true},
       {0, 360, 0, 1.0, 0.5, "UR UL LL LR ", true},  // radii in either order
@@ -120,10 +135,12 @@ TEST(DonutSlicePixels, RingBetweenTheRadii) {
       {0, 90, 90, 0.5, 1.0, "UL ", true},
       {0, 90, 0, 0.0, 1.0, "UR ", true},  // a wedge: the centre is on its edge
       {90, 0, 0, 0.5, 1.0, "UR ", true},
+      {0, 90, 0, 0.5, 1.0, "UR ", true, {100, 100, 0, 0}},  // inverted rectangle, not mirrored
+      {-90, 0, 0, 0.5, 1.0, "LR ", true, {0, 100, 100, 0}},
   };
   for (const auto& Case : Cases) {
     TPaper P;
-    DrawDonutSlice(P.C, TRectF{0, 0, 100, 100}, Case.Start, Case.End, Case.Offset, Case.Inner, Case.Outer, 1);
+    DrawDonutSlice(P.C, Case.Rect, Case.Start, Case.End, Case.Offset, Case.Inner, Case.Outer, 1);
     EXPECT_EQ(P.Quarters(), Case.Ring) << Case.Start << ".." << Case.End << " r " << Case.Inner << "/" << Case.Outer;
     EXPECT_EQ(!P.Painted(45, 45) && !P.Painted(55, 55), Case.Hole);
     EXPECT_FALSE(P.Painted(3, 3));  // outside the ellipse

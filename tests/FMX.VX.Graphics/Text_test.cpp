@@ -63,6 +63,7 @@ TEST(WrapCanvasText, WordsGoOnTheLineWhileTheyFitStrictly) {
       {"lone line feed ends the word but keeps the width", "abc\nde fg", 75, 10, "abc\nde \r\nfg"},
       {"word ending in a hard break that does not fit: no separator", "abcd ef\r\ngh", 60, 10, "abcd ef\r\ngh"},
       {"line breaks after breaks stay with the word", "ab \r\n\r\ncd ef", 40, 10, "ab \r\n\r\ncd \r\nef"},
+      {"breaks after line breaks start the next word", "ab\r\n cd", 25, 10, "ab\r\n cd"},
   };
   for (const auto& Case : Cases) {
     const TFixedCanvas C(Case.SpaceWidth);
@@ -79,6 +80,9 @@ TEST(WrapCanvasText, SeparatorAndBreakCharactersAreTheCallers) {
   // The last character is never preceded by a separator.
   EXPECT_EQ(WrapCanvasText(C, "a b c", "|", Spaces, 0), "a |b c");
   EXPECT_EQ(WrapCanvasText(C, "a b cd", "|", Spaces, std::nanf("")), "a |b |cd");
+  // A long separator costs nothing until it is inserted.
+  const std::string Word(1 << 22, 'w'), Long(1 << 22, '|');
+  EXPECT_EQ(WrapCanvasText(C, Word, Long, Spaces, 10), Word);
 }
 
 TEST(WrapCanvasText, StepsByWholeCodePoints) {
@@ -102,6 +106,9 @@ TEST(WrapCanvasText, StepsByWholeCodePoints) {
       {"invalid bytes pass through one by one", "\xFF\xFE \x80\x80 \xC0\xAF", Spaces, 30,
        "\xFF\xFE \r\n\x80\x80 \xC0\xAF"},
       {"a sequence cut off by the end", "ab \xE2\x82", Spaces, 20, "ab \r\n\xE2\x82"},
+      {"an overlong space is two invalid bytes, not a break", "ab\xC0\xA0" "cd ef", Spaces, 30,
+       "ab\xC0\xA0" "cd \r\nef"},
+      {"an encoded surrogate is three invalid bytes", "ab \xED\xA0\x80", Spaces, 20, "ab \r\n\xED\xA0\x80"},
       {"four-byte code points", "\xF0\x9F\x98\x80 \xF0\x9F\x98\x80\xF0\x9F\x98\x80", Spaces, 20,
        "\xF0\x9F\x98\x80 \r\n\xF0\x9F\x98\x80\xF0\x9F\x98\x80"},
   };
@@ -145,6 +152,10 @@ TEST(RotatedTextExtent, BoxAndOriginAroundTheRotatedBaseline) {
     EXPECT_NEAR(Origin.X, Case.Origin.X, 1e-4) << Case.Angle;
     EXPECT_NEAR(Origin.Y, Case.Origin.Y, 1e-4) << Case.Angle;
   }
+  // An empty text: only the margins, and neither dx nor dy is negative.
+  TPointF Origin;
+  EXPECT_EQ(GetRotatedTextExtent(C, 30, "", Origin), (TPointF{24, 24}));
+  EXPECT_EQ(Origin, (TPointF{12, 6}));
 }
 
 TEST(RotatedTextExtent, IntegerFormRoundsHalfToEven) {
@@ -158,6 +169,8 @@ TEST(RotatedTextExtent, IntegerFormRoundsHalfToEven) {
       {45, {35 + 28, 35 + 28}, {14, 63 - 14 - 7}},
       {180, {78, 28}, {64, 14}},
       {60, {25 + 28, 43 + 28}, {14, 71 - 21}},  // 50 cos 60 = 25 exactly: no rounding drift
+      {20, {47 + 28, 17 + 28}, {14, 45 - 21}},  // 46.98 rounds up, 17.10 down
+      {70, {17 + 28, 47 + 28}, {14, 75 - 21}},
   };
   for (const auto& Case : Cases) {
     TPoint Origin{-1, -1};
