@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <stdexcept>
 
 #include "platform/MainLoop.h"
@@ -79,6 +80,37 @@ TEST(TTimerTest, AHandlerMayFreeItsTimerOrItsTimersOwner) {
   EXPECT_EQ(Count, 1);
 }
 
+TEST(TTimerTest, AHandlerRunningANestedLoopMayFreeItsTimerInsideOrAfterwards) {
+  // The first event re-arms the timer and runs the loop until the second
+  // event arrives inside it; the timer is freed by that nested event or by
+  // the outer handler once the nested loop returns.
+  for (const bool FreeInside : {false, true}) {
+    SCOPED_TRACE(FreeInside ? "freed by the nested event" : "freed after the nested loop");
+    auto* Timer = new TTimer;
+    int Count = 0;
+    bool Gone = false;
+    Timer->SetInterval(5);
+    Timer->SetOnTimer([&](TObject*) {
+      if (++Count > 1) {
+        if (FreeInside) {
+          delete Timer;
+          Gone = true;
+        }
+        return;
+      }
+      Timer->SetInterval(6);
+      EXPECT_TRUE(TMainLoop::RunUntil([&] { return Count >= 2; }, 5000ms));
+      if (!Gone) {
+        delete Timer;
+        Gone = true;
+      }
+    });
+    ASSERT_TRUE(TMainLoop::RunUntil([&] { return Gone; }, 5000ms));
+    TMainLoop::RunFor(30ms);
+    EXPECT_EQ(Count, 2);
+  }
+}
+
 TEST(TTimerTest, ChangingTheIntervalInsideTheHandlerTakesEffect) {
   TTimer Timer;
   std::vector<Clock::time_point> Times;
@@ -96,6 +128,14 @@ TEST(TMainLoopTest, RunUntilReportsTheConditionAndRethrowsHandlerErrors) {
   const auto Start = Clock::now();
   EXPECT_FALSE(TMainLoop::RunUntil([] { return false; }, 30ms));
   EXPECT_GE(Clock::now() - Start, 30ms);
+  // A deadline beyond 32 bits of milliseconds is far away, not wrapped round.
+  TTimer Soon;
+  bool Fired = false;
+  Soon.SetInterval(30);
+  Soon.SetOnTimer([&](TObject*) { Fired = true; });
+  EXPECT_TRUE(TMainLoop::RunUntil([&] { return Fired; }, std::chrono::milliseconds((std::int64_t(1) << 32) + 1)));
+  EXPECT_TRUE(TMainLoop::RunUntil([] { return true; }, -5ms));
+  EXPECT_FALSE(TMainLoop::RunUntil([] { return false; }, -5ms));
 
   TTimer Timer;
   Timer.SetInterval(1);
