@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 
 #include "platform/MainLoop.h"
 #include "platform/Timer.h"
@@ -109,6 +110,20 @@ TEST(TTimerTest, AHandlerRunningANestedLoopMayFreeItsTimerInsideOrAfterwards) {
     TMainLoop::RunFor(30ms);
     EXPECT_EQ(Count, 2);
   }
+}
+
+TEST(TTimerTest, AHandlerMayReplaceItselfAndStillUseWhatItCaptured) {
+  TTimer Timer;
+  const std::string Tag(200, 't');  // large enough to live outside the function object
+  std::string Seen;
+  int Replacements = 0;
+  Timer.SetInterval(5);
+  Timer.SetOnTimer([&Timer, &Seen, &Replacements, Tag](TObject*) {
+    Timer.SetOnTimer([&Replacements](TObject*) { ++Replacements; });
+    Seen = Tag;
+  });
+  ASSERT_TRUE(TMainLoop::RunUntil([&] { return Replacements > 0; }, 5000ms));
+  EXPECT_EQ(Seen, Tag);
 }
 
 TEST(TTimerTest, ChangingTheIntervalInsideTheHandlerTakesEffect) {
