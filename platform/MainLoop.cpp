@@ -79,7 +79,7 @@ void TMainLoop::RunFor(TDuration Duration) { RunUntil(nullptr, Duration); }
 int TMainLoop::ProcessMessages() {
   TContext Context;
   int Count = 0;
-  while (g_main_context_iteration(Context.Get(), FALSE)) {
+  while (Count < MaxProcessIterations && g_main_context_iteration(Context.Get(), FALSE)) {
     ++Count;
     RethrowPending();
   }

@@ -138,6 +138,29 @@ TEST(TTimerTest, ChangingTheIntervalInsideTheHandlerTakesEffect) {
   EXPECT_GE(Times[1] - Times[0], 150ms);
 }
 
+TEST(TMainLoopTest, ProcessMessagesDeliversWhatIsDueAndReturnsEvenWhenATimerIsAlwaysDue) {
+  EXPECT_EQ(TMainLoop::ProcessMessages(), 0) << "nothing due";
+  TTimer Quick, Slow;
+  int QuickCount = 0, SlowCount = 0;
+  Quick.SetInterval(1);
+  Quick.SetOnTimer([&](TObject*) { ++QuickCount; });
+  // Busy for longer than its interval: due again as soon as it returns.
+  Slow.SetInterval(1);
+  Slow.SetOnTimer([&](TObject*) {
+    const auto End = Clock::now() + 2ms;
+    while (Clock::now() < End) {
+    }
+    if (++SlowCount > 10 * TMainLoop::MaxProcessIterations) Slow.SetEnabled(false);  // bounds a failing test
+  });
+  ASSERT_TRUE(TMainLoop::RunUntil([&] { return QuickCount > 0 && SlowCount > 0; }, 5000ms));
+  QuickCount = SlowCount = 0;
+  const int Iterations = TMainLoop::ProcessMessages();
+  EXPECT_GT(SlowCount, 0);
+  EXPECT_LE(Iterations, TMainLoop::MaxProcessIterations);
+  EXPECT_LE(SlowCount, TMainLoop::MaxProcessIterations) << "the call did not return while the timer stayed due";
+  EXPECT_GT(QuickCount, 0) << "a timer due meanwhile is delivered too";
+}
+
 TEST(TMainLoopTest, RunUntilReportsTheConditionAndRethrowsHandlerErrors) {
   EXPECT_TRUE(TMainLoop::RunUntil([] { return true; }, 0ms));
   const auto Start = Clock::now();
