@@ -27,8 +27,13 @@ const TPublishedProperties* TVXObjectRect::PublishedProperties() const {
 const TPublishedProperties* TObjectSize::PublishedProperties() const {
   static const TPublishedProperties Table = [] {
     auto Props = IntegerEdges();
-    Props.push_back(IntegerProperty("Height", &R::Height, &R::SetHeight, 0));
-    Props.push_back(IntegerProperty("Width", &R::Width, &R::SetWidth, 0));
+    // Height and Width only restate the edges: missing from a text they
+    // leave the edges as read, rather than collapsing them to zero size.
+    for (auto P : {IntegerProperty("Height", &R::Height, &R::SetHeight, 0),
+                   IntegerProperty("Width", &R::Width, &R::SetWidth, 0)}) {
+      P.SetDefault = [](TPersistent&) {};
+      Props.push_back(std::move(P));
+    }
     return TPublishedProperties(nullptr, std::move(Props));
   }();
   return &Table;

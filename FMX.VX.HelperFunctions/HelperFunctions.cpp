@@ -40,14 +40,14 @@ TTreeViewItem* AddChildTreeViewItem(TTreeView* TreeView, TTreeViewItem* ParentIt
 TTreeViewItem* AddChildTreeViewItem(TTreeView* TreeView, TTreeViewItem* ParentItem, const std::string& AText,
                                     const std::string& AData) {
   TTreeViewItem* Item = AddChildTreeViewItem(TreeView, ParentItem, AText);
-  Item->SetDataString(AData);
+  if (Item) Item->SetDataString(AData);
   return Item;
 }
 
 TTreeViewItem* AddChildTreeViewItem(TTreeView* TreeView, TTreeViewItem* ParentItem, const std::string& AText,
                                     TObject* AData) {
   TTreeViewItem* Item = AddChildTreeViewItem(TreeView, ParentItem, AText);
-  Item->SetDataObject(AData);
+  if (Item) Item->SetDataObject(AData);
   return Item;
 }
 

@@ -24,10 +24,10 @@ namespace FMX::VX::HelperFunctions {
 // returns nullptr.
 VXFMX_API TTreeViewItem* AddChildTreeViewItem(TTreeView* TreeView, TTreeViewItem* ParentItem,
                                               const std::string& AText);
-// The same, with the item's data string set.
+// The same, with the item's data string set (nothing for a null tree view).
 VXFMX_API TTreeViewItem* AddChildTreeViewItem(TTreeView* TreeView, TTreeViewItem* ParentItem,
                                               const std::string& AText, const std::string& AData);
-// The same, with the item's data object set.
+// The same, with the item's data object set (nothing for a null tree view).
 VXFMX_API TTreeViewItem* AddChildTreeViewItem(TTreeView* TreeView, TTreeViewItem* ParentItem,
                                               const std::string& AText, TObject* AData);
 // A string literal as data is a data string.

@@ -51,6 +51,12 @@ TRectF TControl::AbsoluteRect() const {
   return SizedRect(float(X), float(Y), Width(), Height());
 }
 
+void TControl::SetVisible(bool Value) {
+  if (Value == FVisible) return;
+  FVisible = Value;
+  if (FAlign != TAlignLayout::None) ParentRealign();
+}
+
 void TControl::SetPadding(const TBoundsF& Value) {
   if (Value == FPadding) return;
   FPadding = Value;

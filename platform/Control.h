@@ -61,7 +61,8 @@ class VXFMX_API TControl : public TFmxObject {
 
   // --- Behaviour ---------------------------------------------------------
   bool Visible() const { return FVisible; }
-  void SetVisible(bool Value) { FVisible = Value; }
+  // Aligned siblings are placed again when an aligned control shows or hides.
+  void SetVisible(bool Value);
   // False: the control is transparent to ObjectAtPoint.
   bool HitTest() const { return FHitTest; }
   void SetHitTest(bool Value) { FHitTest = Value; }

@@ -2,6 +2,7 @@
 
 #include <glib.h>
 
+#include <algorithm>
 #include <exception>
 
 namespace FMX {
@@ -48,7 +49,10 @@ bool TMainLoop::RunUntil(const std::function<bool()>& Condition, TDuration Timeo
   if (Condition && Condition()) return true;
   bool TimedOut = false;
   // A source of our own wakes the blocking iteration at the deadline.
-  GSource* Deadline = g_timeout_source_new(Timeout.count() > 0 ? guint(Timeout.count()) : 0);
+  // GLib counts in 32 bits: a longer timeout (49 days and more) is cut to
+  // the longest it can wait, never wrapped round to a short one.
+  const auto Ms = std::clamp<TDuration::rep>(Timeout.count(), 0, G_MAXUINT);
+  GSource* Deadline = g_timeout_source_new(guint(Ms));
   g_source_set_callback(Deadline, &SetFlag, &TimedOut, nullptr);
   g_source_attach(Deadline, Context.Get());
   struct TRemove {
@@ -75,7 +79,7 @@ void TMainLoop::RunFor(TDuration Duration) { RunUntil(nullptr, Duration); }
 int TMainLoop::ProcessMessages() {
   TContext Context;
   int Count = 0;
-  while (g_main_context_iteration(Context.Get(), FALSE)) {
+  while (Count < MaxProcessIterations && g_main_context_iteration(Context.Get(), FALSE)) {
     ++Count;
     RethrowPending();
   }

@@ -33,8 +33,11 @@ class VXFMX_API TMainLoop {
   // Runs the loop for Duration, delivering whatever comes due meanwhile.
   static void RunFor(TDuration Duration);
   // Delivers what is due now without blocking; returns how many iterations
-  // dispatched something.
+  // dispatched something. A timer whose handler outlasts its interval is
+  // due again at once: to return all the same, one call runs at most
+  // MaxProcessIterations iterations.
   static int ProcessMessages();
+  static constexpr int MaxProcessIterations = 100;
 };
 
 namespace Detail {

@@ -23,7 +23,9 @@
 // is optional but, when present, must name the object's class; blanks
 // around names and values do not matter. Properties missing from the text
 // take their defaults, so reading what was written reproduces the object
-// whatever it held before. The whole text is checked before anything is
+// whatever it held before; a property that only restates others (an object
+// size's Height and Width) may leave them as read instead (an empty
+// SetDefault). The whole text is checked before anything is
 // set: an unknown property, a property given twice or a malformed value
 // raises EReadError naming the property, and the object is left unchanged.
 

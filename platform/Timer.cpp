@@ -51,15 +51,21 @@ int TTimer::Dispatch(void* Data) {
   auto* Self = static_cast<TTimer*>(Data);
   // Keep a copy: the handler may replace OnTimer or free the timer.
   const TNotifyEvent Handler = Self->FOnTimer;
+  // A handler that runs the loop itself can see this timer fire again
+  // inside it (re-armed meanwhile): the flags of the nested dispatches
+  // form a chain, and a destruction is passed out along it.
   bool Destroyed = false;
+  bool* const Outer = Self->FDestroyed;
   Self->FDestroyed = &Destroyed;
   struct TClear {
     TTimer* Self;
     bool& Destroyed;
+    bool* Outer;
     ~TClear() {
-      if (!Destroyed) Self->FDestroyed = nullptr;
+      if (!Destroyed) Self->FDestroyed = Outer;
+      else if (Outer) *Outer = true;
     }
-  } Clear{Self, Destroyed};
+  } Clear{Self, Destroyed, Outer};
   GSource* Source = g_main_current_source();
   try {
     Handler(Self);

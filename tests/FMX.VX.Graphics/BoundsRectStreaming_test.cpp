@@ -49,6 +49,26 @@ TEST(BoundsRectStreamingTest, ObjectSizesAlsoWriteHeightAndWidth) {
   EXPECT_EQ(Back.BoundsRect(), (TRect{5, 5, 0, 0}));
 }
 
+TEST(BoundsRectStreamingTest, ObjectSizesReadFromPartialTextKeepTheEdgesGiven) {
+  // Missing edges are 0; a missing Height or Width does not undo the edges.
+  struct TCase {
+    const char* Text;
+    TRect Bounds;
+  };
+  const TCase Cases[] = {
+      {"Right = 10\nBottom = 20", {0, 0, 10, 20}},
+      {"Left = 5\nWidth = 10", {5, 0, 15, 0}},
+      {"Top = 4\nBottom = 9\nHeight = 2", {0, 4, 0, 6}},  // the later Height wins
+      {"Height = -3", {0, 0, 0, -3}},
+  };
+  for (const auto& C : Cases) {
+    TObjectSize S;
+    S.SetBoundsRect({1, 2, 3, 4});
+    ReadProperties(S, C.Text);
+    EXPECT_EQ(S.BoundsRect(), C.Bounds) << C.Text;
+  }
+}
+
 TEST(BoundsRectStreamingTest, FloatRectanglesRoundTripEveryFloat) {
   const TRectF Cases[] = {{0, 0, 0, 0},
                           {0.1f, -0.0f, 1e-45f, 3.4028235e38f},

@@ -46,6 +46,9 @@ TEST_F(Tree, AddedItemsAreOwnedByTheViewAndPlacedUnderTheirParent) {
   EXPECT_EQ(A2->DataObject(), nullptr);
   EXPECT_EQ(View.ComponentCount(), 7);
   EXPECT_EQ(AddChildTreeViewItem(nullptr, A, "nowhere"), nullptr);
+  EXPECT_EQ(AddChildTreeViewItem(nullptr, A, "nowhere", "data"), nullptr);
+  EXPECT_EQ(AddChildTreeViewItem(nullptr, nullptr, "nowhere", &Tag1), nullptr);
+  EXPECT_EQ(View.ComponentCount(), 7);
 }
 
 TEST_F(Tree, FindSearchesDepthFirstInPreOrder) {

@@ -117,6 +117,11 @@ TEST(TControlTest, AlignedChildrenShareTheClientAreaInsideThePadding) {
   // Resizing the parent places them again.
   Parent.SetSize(200, 80);
   EXPECT_EQ(Kids[4]->BoundsRect(), (TRectF{25, 14, 190, 72}));
+  // So does hiding or showing an aligned child: the client child takes its band.
+  Kids[0]->SetVisible(false);
+  EXPECT_EQ(Kids[4]->BoundsRect(), (TRectF{25, 4, 190, 72}));
+  Kids[0]->SetVisible(true);
+  EXPECT_EQ(Kids[4]->BoundsRect(), (TRectF{25, 14, 190, 72}));
   // A client area smaller than the padding leaves a client child empty, not inverted.
   Parent.SetSize(4, 4);
   EXPECT_EQ(Kids[4]->Width(), 0);

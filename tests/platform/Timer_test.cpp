@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <stdexcept>
+#include <string>
 
 #include "platform/MainLoop.h"
 #include "platform/Timer.h"
@@ -79,6 +81,51 @@ TEST(TTimerTest, AHandlerMayFreeItsTimerOrItsTimersOwner) {
   EXPECT_EQ(Count, 1);
 }
 
+TEST(TTimerTest, AHandlerRunningANestedLoopMayFreeItsTimerInsideOrAfterwards) {
+  // The first event re-arms the timer and runs the loop until the second
+  // event arrives inside it; the timer is freed by that nested event or by
+  // the outer handler once the nested loop returns.
+  for (const bool FreeInside : {false, true}) {
+    SCOPED_TRACE(FreeInside ? "freed by the nested event" : "freed after the nested loop");
+    auto* Timer = new TTimer;
+    int Count = 0;
+    bool Gone = false;
+    Timer->SetInterval(5);
+    Timer->SetOnTimer([&](TObject*) {
+      if (++Count > 1) {
+        if (FreeInside) {
+          delete Timer;
+          Gone = true;
+        }
+        return;
+      }
+      Timer->SetInterval(6);
+      EXPECT_TRUE(TMainLoop::RunUntil([&] { return Count >= 2; }, 5000ms));
+      if (!Gone) {
+        delete Timer;
+        Gone = true;
+      }
+    });
+    ASSERT_TRUE(TMainLoop::RunUntil([&] { return Gone; }, 5000ms));
+    TMainLoop::RunFor(30ms);
+    EXPECT_EQ(Count, 2);
+  }
+}
+
+TEST(TTimerTest, AHandlerMayReplaceItselfAndStillUseWhatItCaptured) {
+  TTimer Timer;
+  const std::string Tag(200, 't');  // large enough to live outside the function object
+  std::string Seen;
+  int Replacements = 0;
+  Timer.SetInterval(5);
+  Timer.SetOnTimer([&Timer, &Seen, &Replacements, Tag](TObject*) {
+    Timer.SetOnTimer([&Replacements](TObject*) { ++Replacements; });
+    Seen = Tag;
+  });
+  ASSERT_TRUE(TMainLoop::RunUntil([&] { return Replacements > 0; }, 5000ms));
+  EXPECT_EQ(Seen, Tag);
+}
+
 TEST(TTimerTest, ChangingTheIntervalInsideTheHandlerTakesEffect) {
   TTimer Timer;
   std::vector<Clock::time_point> Times;
@@ -91,11 +138,42 @@ TEST(TTimerTest, ChangingTheIntervalInsideTheHandlerTakesEffect) {
   EXPECT_GE(Times[1] - Times[0], 150ms);
 }
 
+TEST(TMainLoopTest, ProcessMessagesDeliversWhatIsDueAndReturnsEvenWhenATimerIsAlwaysDue) {
+  EXPECT_EQ(TMainLoop::ProcessMessages(), 0) << "nothing due";
+  TTimer Quick, Slow;
+  int QuickCount = 0, SlowCount = 0;
+  Quick.SetInterval(1);
+  Quick.SetOnTimer([&](TObject*) { ++QuickCount; });
+  // Busy for longer than its interval: due again as soon as it returns.
+  Slow.SetInterval(1);
+  Slow.SetOnTimer([&](TObject*) {
+    const auto End = Clock::now() + 2ms;
+    while (Clock::now() < End) {
+    }
+    if (++SlowCount > 10 * TMainLoop::MaxProcessIterations) Slow.SetEnabled(false);  // bounds a failing test
+  });
+  ASSERT_TRUE(TMainLoop::RunUntil([&] { return QuickCount > 0 && SlowCount > 0; }, 5000ms));
+  QuickCount = SlowCount = 0;
+  const int Iterations = TMainLoop::ProcessMessages();
+  EXPECT_GT(SlowCount, 0);
+  EXPECT_LE(Iterations, TMainLoop::MaxProcessIterations);
+  EXPECT_LE(SlowCount, TMainLoop::MaxProcessIterations) << "the call did not return while the timer stayed due";
+  EXPECT_GT(QuickCount, 0) << "a timer due meanwhile is delivered too";
+}
+
 TEST(TMainLoopTest, RunUntilReportsTheConditionAndRethrowsHandlerErrors) {
   EXPECT_TRUE(TMainLoop::RunUntil([] { return true; }, 0ms));
   const auto Start = Clock::now();
   EXPECT_FALSE(TMainLoop::RunUntil([] { return false; }, 30ms));
   EXPECT_GE(Clock::now() - Start, 30ms);
+  // A deadline beyond 32 bits of milliseconds is far away, not wrapped round.
+  TTimer Soon;
+  bool Fired = false;
+  Soon.SetInterval(30);
+  Soon.SetOnTimer([&](TObject*) { Fired = true; });
+  EXPECT_TRUE(TMainLoop::RunUntil([&] { return Fired; }, std::chrono::milliseconds((std::int64_t(1) << 32) + 1)));
+  EXPECT_TRUE(TMainLoop::RunUntil([] { return true; }, -5ms));
+  EXPECT_FALSE(TMainLoop::RunUntil([] { return false; }, -5ms));
 
   TTimer Timer;
   Timer.SetInterval(1);
