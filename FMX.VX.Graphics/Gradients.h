@@ -22,6 +22,10 @@
 //
 // Colour lists are read only; an empty list paints no band. Banded painting
 // issues exactly one fill or stroke per band and allocates nothing per band.
+// One call paints at most 32768 bands (32769 strips, the last one
+// overrunning): where StepSize would need more, the bands widen so that
+// that many cover the same extent, with the colour walk taking the wider
+// step. Anything up to 32768 units deep keeps its bands at StepSize apart.
 
 #include <array>
 #include <cstdint>
@@ -80,7 +84,9 @@ VXFMX_API void LineGradient(TCanvas& Canvas, const TRectF& Rect, std::span<const
 // width and height (their absolute values), each StepSize narrower and
 // lower than the one before, until one axis reaches the centre. Painted
 // opaque and blended once at Opacity. Nothing is painted when Rect.Right or
-// Rect.Bottom is exactly 0. The canvas state is put back.
+// Rect.Bottom is exactly 0, nor when both axes are inverted (right < left,
+// bottom < top), where the rings would grow without end. The canvas state
+// is put back.
 VXFMX_API void EllipseGradient(TCanvas& Canvas, const TRectF& Rect, float CenterX, float CenterY,
                                std::span<const TAlphaColor> Colors, float StepSize, float Opacity);
 
