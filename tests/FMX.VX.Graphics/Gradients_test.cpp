@@ -172,6 +172,10 @@ TEST(GradientBands, HugeExtentsPaintABoundedNumberOfBandsThatStillCoverTheArea) 
     K.Draw(FullScale);
     EXPECT_LE(FullScale.Bands, K.AtFullScale);
   }
+  // Rings in translucent colours do not hide the ones below them.
+  VXTest::TCountingCanvas Translucent;
+  EllipseGradient(Translucent, Huge, TList{0x80000000, 0x80FFFFFF}, 3, 1);
+  EXPECT_GE(Translucent.Bands, 16000u);
   // The outlines widen with their step, so that they still meet.
   VXTest::TCountingCanvas C;
   RectGradient(C, TRectF{0, 0, 4e6f, 4e6f}, Colors, 2, 1);
@@ -237,6 +241,17 @@ TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
               "FillEllipse (10,20,70,30) op=1 FF350000\n")
         << CenterX;
   }
+  // Bounds are stored in 32 bits after every move: 18 - 3 x 0.8333 lands
+  // just below 15.5 in floats (rounded to 15), just above it in doubles.
+  TRecordingCanvas C;
+  EllipseGradient(C, TRectF{0, 0, 10, 18}, 0.3f, 0.7f, TList{1, 2}, 3, 1);
+  ASSERT_EQ(C.Count(), 4u);
+  EXPECT_EQ(C[1].Rect, (TRectF{1, 2, 8, 17}));
+  EXPECT_EQ(C[3].Rect, (TRectF{3, 6, 4, 15}));
+  // The left edge reaching the centre exactly ends the rings.
+  TRecordingCanvas Exact;
+  EllipseGradient(Exact, TRectF{0, 0, 50, 100}, 0.5f, 0.25f, TList{1, 2}, 10, 1);
+  EXPECT_EQ(Exact.Count(), 5u);
 }
 
 // The plain ellipse rings are filled opaque without an outline; the
