@@ -248,6 +248,15 @@ TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
   ASSERT_EQ(C.Count(), 4u);
   EXPECT_EQ(C[1].Rect, (TRectF{1, 2, 8, 17}));
   EXPECT_EQ(C[3].Rect, (TRectF{3, 6, 4, 15}));
+  // The walk moves on to the next pair once the largest edge move has added
+  // up to a segment (75 / 3 = 25 units at 3.75 per ring: after ring 7).
+  TRecordingCanvas Walk;
+  EllipseGradient(Walk, TRectF{0, 0, 100, 50}, 0.25f, 0.5f, TList{0xFF000000, 0xFF300000, 0xFF303000, 0xFF303030},
+                  5, 1);
+  ASSERT_EQ(Walk.Count(), 10u);
+  EXPECT_EQ(Walk[6].Fill.Color(), 0xFF3A0000u);
+  EXPECT_EQ(Walk[7].Fill.Color(), 0xFF3A0A00u);
+  EXPECT_EQ(Walk[9].Fill.Color(), 0xFF3A1D00u);
   // The left edge reaching the centre exactly ends the rings.
   TRecordingCanvas Exact;
   EllipseGradient(Exact, TRectF{0, 0, 50, 100}, 0.5f, 0.25f, TList{1, 2}, 10, 1);
