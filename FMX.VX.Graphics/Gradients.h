@@ -22,10 +22,12 @@
 //
 // Colour lists are read only; an empty list paints no band. Banded painting
 // issues exactly one fill or stroke per band and allocates nothing per band.
-// One call paints at most 32768 bands (32769 strips, the last one
-// overrunning): where StepSize would need more, the bands widen so that
-// that many cover the same extent, with the colour walk taking the wider
-// step. Anything up to 32768 units deep keeps its bands at StepSize apart.
+// Huge extents: where StepSize would need more than 32768 bands, the bands
+// widen so that 32768 (one more for an overrunning strip) cover the same
+// extent, the colour walk taking the wider step; anything up to 32768
+// steps deep keeps its bands StepSize apart. Widened bands that cannot show
+// are then left out: those wholly outside the canvas under its matrix, and
+// ellipses under an opaque one that covers all of the canvas.
 
 #include <array>
 #include <cstdint>
