@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "FMX.VX.CanvasHelper/CanvasHelper.h"
+#include "FMX.VX.Graphics/Bands_p.h"
 #include "FMX.VX.Graphics/Geometry.h"
 
 namespace FMX::VX::Graphics {
@@ -70,8 +71,10 @@ void Frame3DExt(TCanvas& Canvas, TRectF& Rect, TAlphaColor TopColor, TAlphaColor
   R.Right = Add(R.Right, -1);
   R.Bottom = Add(R.Bottom, -1);
   double Drawn = 0;
-  // Rings on an inverted rectangle would land outside the frame.
-  for (; Drawn < Rings && R.Left <= R.Right && R.Top <= R.Bottom; Drawn += 1) {
+  // Rings on an inverted rectangle would land outside the frame. Far from
+  // the origin a float inset by one can stay where it is, so the ring count
+  // is capped as well.
+  for (; Drawn < Rings && Drawn < Detail::MaxBands && R.Left <= R.Right && R.Top <= R.Bottom; Drawn += 1) {
     DrawRing(Canvas, R, TopColor, BottomColor);
     VXInflateRect(R, -1, -1);
   }

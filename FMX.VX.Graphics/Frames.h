@@ -18,8 +18,8 @@ using namespace ::FMX;
 // stroke brush, TopColor along the left and top edges and BottomColor along
 // the right and bottom ones, ceil(FrameWidth) rings in all; Rect shrinks by
 // that many units on every side. A width of 0 or less draws nothing. Rings
-// that would no longer fit inside Rect are not drawn (Rect still shrinks by
-// the full count).
+// that would no longer fit inside Rect are not drawn, nor any beyond the
+// first 32768 (Rect still shrinks by the full count).
 //
 // Rounded corners: a TopColor rounded rectangle with corner radii XRadius
 // and YRadius, outlined with the canvas's stroke, whose bottom-right part

@@ -22,6 +22,12 @@
 //
 // Colour lists are read only; an empty list paints no band. Banded painting
 // issues exactly one fill or stroke per band and allocates nothing per band.
+// Huge extents: where StepSize would need more than 32768 bands, the bands
+// widen so that 32768 (one more for an overrunning strip) cover the same
+// extent, the colour walk taking the wider step; anything up to 32768
+// steps deep keeps its bands StepSize apart. Widened bands that cannot show
+// are then left out: those wholly outside the canvas under its matrix, and
+// ellipses under an opaque one that covers all of the canvas.
 
 #include <array>
 #include <cstdint>
@@ -80,7 +86,9 @@ VXFMX_API void LineGradient(TCanvas& Canvas, const TRectF& Rect, std::span<const
 // width and height (their absolute values), each StepSize narrower and
 // lower than the one before, until one axis reaches the centre. Painted
 // opaque and blended once at Opacity. Nothing is painted when Rect.Right or
-// Rect.Bottom is exactly 0. The canvas state is put back.
+// Rect.Bottom is exactly 0, nor when both axes are inverted (right < left,
+// bottom < top), where the rings would grow without end. The canvas state
+// is put back.
 VXFMX_API void EllipseGradient(TCanvas& Canvas, const TRectF& Rect, float CenterX, float CenterY,
                                std::span<const TAlphaColor> Colors, float StepSize, float Opacity);
 

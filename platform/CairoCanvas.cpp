@@ -36,6 +36,20 @@ TBox Normalised(const TRectF& Rect) {
           std::max<double>(Rect.Left, Rect.Right), std::max<double>(Rect.Top, Rect.Bottom)};
 }
 
+// Whether Box, under the context's current matrix, stays within the device
+// range Cairo rasterises. Curves far beyond it come out wrong or bring
+// Cairo down, so such shapes are not painted.
+bool InCairoRange(cairo_t* Cr, const TBox& Box) {
+  constexpr double Limit = 1073741824.0;  // 2^30 device units
+  for (double X : {Box.L, Box.R})
+    for (double Y : {Box.T, Box.B}) {
+      double DX = X, DY = Y;
+      cairo_user_to_device(Cr, &DX, &DY);
+      if (!(std::fabs(DX) <= Limit && std::fabs(DY) <= Limit)) return false;
+    }
+  return true;
+}
+
 // Rectangle path, clockwise on screen from the top edge; see TCanvas::FillRect.
 void AddRectPath(cairo_t* Cr, const TBox& Box, float XRadius, float YRadius, TCorners Corners, TCornerType Type) {
   const double W = Box.R - Box.L, H = Box.B - Box.T;
@@ -461,6 +475,7 @@ void TCairoCanvas::DoFillEllipse(const TRectF& Rect, float Opacity) {
   double Alpha;
   if (!Finite(Rect) || !PrepareFill(Opacity, Alpha)) return;
   const TBox B = Normalised(Rect);
+  if (!InCairoRange(FCr, B)) return;
   AddEllipsePath(FCr, B);
   FillCurrentPath(Alpha, B.L, B.T, B.R, B.B);
 }
@@ -469,6 +484,7 @@ void TCairoCanvas::DoDrawEllipse(const TRectF& Rect, float Opacity) {
   double Alpha;
   if (!Finite(Rect) || !PrepareStroke(Opacity, Alpha)) return;
   const TBox B = Normalised(Rect);
+  if (!InCairoRange(FCr, B)) return;
   AddEllipsePath(FCr, B);
   StrokeCurrentPath(Alpha, B.L, B.T, B.R, B.B);
 }

@@ -52,6 +52,30 @@ class TThrowingCanvas : public FMX::TRecordingCanvas {
   int FCalls = 0;
 };
 
+// A recording canvas that only counts its fills, outlines and lines and
+// keeps the first and last of their rectangles (line: the two ends), for
+// routines that may issue tens of thousands of calls.
+class TCountingCanvas : public FMX::TRecordingCanvas {
+ public:
+  std::size_t Bands = 0;
+  FMX::TRectF First, Last;
+  float LastThickness = 0;
+
+ protected:
+  using R = FMX::TRecordingCanvas;
+  void DoFillRect(const FMX::TRectF& A, float, float, FMX::TCorners, float, FMX::TCornerType) override { Band(A); }
+  void DoDrawRect(const FMX::TRectF& A, float, float, FMX::TCorners, float, FMX::TCornerType) override { Band(A); }
+  void DoFillEllipse(const FMX::TRectF& A, float) override { Band(A); }
+  void DoDrawLine(const FMX::TPointF& P1, const FMX::TPointF& P2, float) override { Band({P1.X, P1.Y, P2.X, P2.Y}); }
+
+ private:
+  void Band(const FMX::TRectF& A) {
+    if (Bands++ == 0) First = A;
+    Last = A;
+    LastThickness = GetStrokeThickness();
+  }
+};
+
 // The drawing state a routine may promise to put back.
 struct TStateSnapshot {
   FMX::TBrush Fill;

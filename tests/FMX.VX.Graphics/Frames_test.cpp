@@ -64,6 +64,31 @@ TEST(Frame3DExt, SquareRingCountAndShrinkFollowTheWidth) {
   }
 }
 
+// Frames wider than 32768 units draw their first 32768 rings only, also
+// far from the origin; the rectangle still shrinks by the whole width.
+TEST(Frame3DExt, HugeFramesDrawABoundedNumberOfRings) {
+  const struct {
+    TRectF Rect;
+    float Width;
+    TRectF Expected;  // (0, 0, 0, 0): not checked
+  } Cases[] = {
+      {{0, 0, 1e6f, 1e6f}, 1e5f, {1e5f, 1e5f, 9e5f, 9e5f}},
+      {{-1e30f, -1e30f, 1e30f, 1e30f}, 1e29f, {-9e29f, -9e29f, 9e29f, 9e29f}},
+      // Where a float inset by one stays put, the rings stay put too.
+      {{3e7f, 3e7f, 4e7f, 4e7f}, 1e5f, {}},
+  };
+  for (const auto& K : Cases) {
+    VXTest::TCountingCanvas C;
+    TRectF R = K.Rect;
+    Frame3DExt(C, R, Top, Bottom, K.Width);
+    EXPECT_LE(C.Bands, 4u * 32768) << K.Width;
+    EXPECT_GE(C.Bands, 4000u) << K.Width;
+    if (K.Expected != TRectF{}) {
+      EXPECT_EQ(R, K.Expected) << K.Width;
+    }
+  }
+}
+
 TEST(Frame3DExt, RoundedFrameShrinksByTheExactWidthAndPutsBackAllButThickness) {
   TRecordingCanvas C;
   VXTest::SetUnusualState(C);

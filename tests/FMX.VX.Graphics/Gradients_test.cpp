@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -114,11 +115,86 @@ TEST(LineGradient, DegenerateInputAndTheSmoothFallback) {
 }
 
 // Far from the origin a float position plus the step rounds back to itself;
-// the strips must still end.
+// the strips must still end, and still reach the far edge.
 TEST(LineGradient, StripsFarFromTheOriginEnd) {
   TRecordingCanvas C;
   LineGradient(C, TRectF{67108864.0f, 0, 67108894.0f, 1}, TList{1, 2}, 3, diHorizontal, 1);
-  EXPECT_EQ(C.Count(), 11u);
+  ASSERT_GE(C.Count(), 5u);
+  EXPECT_LE(C.Count(), 11u);
+  EXPECT_EQ(C[0].Rect.Left, 67108864.0f);
+  EXPECT_GE(C[C.Count() - 1].Rect.Right, 67108894.0f);
+}
+
+// Huge extents: no call paints more than 32769 bands, and the bands still
+// run from the outer edge to the far edge or the centre (they widen rather
+// than stop short). The rings are drawn on a canvas scaled so that all of
+// them show; on a canvas at full scale only the few that can show are
+// painted.
+TEST(GradientBands, HugeExtentsPaintABoundedNumberOfBandsThatStillCoverTheArea) {
+  constexpr std::size_t Cap = 32769;
+  const TList Colors{0xFF000000, 0xFFFFFFFF};
+  const TRectF Huge{-1e30f, -1e30f, 1e30f, 1e30f};
+  const struct {
+    const char* Name;
+    std::function<void(TCanvas&)> Draw;
+    TRectF First;        // the outermost band
+    float InnerReach;    // the last strip's far edge reaches this far, and
+    float InnerLeftMin;  // the last ring's left edge has come this far in
+    size_t AtFullScale;  // most bands painted on an unscaled 100-unit canvas
+  } Cases[] = {
+      {"strips", [&](TCanvas& C) { LineGradient(C, TRectF{-1e30f, 0, 1e30f, 10}, Colors, 3, diHorizontal, 1); },
+       {-1e30f, 0, float(-1e30 + 2e30 / 32768), 10}, 1e30f, -INFINITY, Cap},
+      {"strips, a million units", [&](TCanvas& C) { LineGradient(C, TRectF{0, 0, 5, 1e6f}, Colors, 2, diVertical, 1); },
+       {0, 0, 5, float(1e6 / 32768)}, 1e6f, -INFINITY, Cap},
+      {"up", [&](TCanvas& C) { DirectionGradient(C, TRectF{0, -1e30f, 10, 1e30f}, Colors, gdUp, 3, 0.5f); },
+       {0, -1e30f, 10, float(-1e30 + 2e30 / 32768)}, 1e30f, -INFINITY, Cap},
+      {"rectangle outlines", [&](TCanvas& C) { RectGradient(C, Huge, Colors, 3, 1); }, Huge, -INFINITY, -1e26f, Cap},
+      {"plain ellipse", [&](TCanvas& C) { EllipseGradient(C, Huge, Colors, 3, 1); }, Huge, -INFINITY, -1e26f, 1},
+      {"centred ellipse", [&](TCanvas& C) { EllipseGradient(C, Huge, 0.3f, 0.7f, Colors, 3, 1); }, Huge, -INFINITY,
+       -4.01e29f, 1},
+      // The centre one unit from the left edge: the left edges barely move
+      // and would take 1e30 rings to get there.
+      {"centred ellipse near its edge",
+       [&](TCanvas& C) { EllipseGradient(C, TRectF{0, 0, 1e30f, 1e30f}, 1e-30f, 0.5f, Colors, 3, 1); },
+       {0, 0, 1e30f, 1e30f}, -INFINITY, -INFINITY, 10},
+  };
+  for (const auto& K : Cases) {
+    SCOPED_TRACE(K.Name);
+    VXTest::TCountingCanvas C;
+    C.SetMatrix(TMatrix::CreateScaling(1e-30f, 1e-30f) * TMatrix::CreateTranslation(50, 50));
+    K.Draw(C);
+    EXPECT_GE(C.Bands, 1000u);
+    EXPECT_LE(C.Bands, Cap);
+    EXPECT_EQ(C.First, K.First);
+    EXPECT_GE(std::max(C.Last.Right, C.Last.Bottom), K.InnerReach);
+    EXPECT_GE(C.Last.Left, K.InnerLeftMin);
+    VXTest::TCountingCanvas FullScale;
+    K.Draw(FullScale);
+    EXPECT_LE(FullScale.Bands, K.AtFullScale);
+  }
+  // Rings in translucent colours do not hide the ones below them.
+  VXTest::TCountingCanvas Translucent;
+  EllipseGradient(Translucent, Huge, TList{0x80000000, 0x80FFFFFF}, 3, 1);
+  EXPECT_GE(Translucent.Bands, 16000u);
+  // The outlines widen with their step, so that they still meet.
+  VXTest::TCountingCanvas C;
+  RectGradient(C, TRectF{0, 0, 4e6f, 4e6f}, Colors, 2, 1);
+  EXPECT_EQ(C.LastThickness, float(2e6 / 32768));
+  // Up to 32768 units deep every band keeps its step.
+  VXTest::TCountingCanvas Deep;
+  RectGradient(Deep, TRectF{0, 0, 65536, 65536}, Colors, 2, 1);
+  EXPECT_EQ(Deep.Bands, 16384u);
+  EXPECT_EQ(Deep.LastThickness, 2);
+}
+
+// Both axes inverted: the centred rings would grow without end.
+TEST(EllipseGradient, CentredRingsOnARectangleInvertedBothWaysPaintNothing) {
+  TRecordingCanvas C;
+  EllipseGradient(C, TRectF{100, 80, 50, 20}, 0.5f, 0.5f, TList{1, 2}, 3, 1);
+  EXPECT_EQ(C.Count(), 0u);
+  // One axis inverted still ends along the other: 60 / 3 rings.
+  EllipseGradient(C, TRectF{100, 20, 50, 80}, 0.5f, 0.5f, TList{1, 2}, 3, 1);
+  EXPECT_EQ(C.Count(), 20u);
 }
 
 TEST(DirectionGradient, DiagonalsAreSmoothAxesAreStripsReversedForLeftAndUp) {
@@ -165,6 +241,26 @@ TEST(EllipseGradient, CentredRingsLoseEachSideInProportionRoundedHalfToEven) {
               "FillEllipse (10,20,70,30) op=1 FF350000\n")
         << CenterX;
   }
+  // Bounds are stored in 32 bits after every move: 18 - 3 x 0.8333 lands
+  // just below 15.5 in floats (rounded to 15), just above it in doubles.
+  TRecordingCanvas C;
+  EllipseGradient(C, TRectF{0, 0, 10, 18}, 0.3f, 0.7f, TList{1, 2}, 3, 1);
+  ASSERT_EQ(C.Count(), 4u);
+  EXPECT_EQ(C[1].Rect, (TRectF{1, 2, 8, 17}));
+  EXPECT_EQ(C[3].Rect, (TRectF{3, 6, 4, 15}));
+  // The walk moves on to the next pair once the largest edge move has added
+  // up to a segment (75 / 3 = 25 units at 3.75 per ring: after ring 7).
+  TRecordingCanvas Walk;
+  EllipseGradient(Walk, TRectF{0, 0, 100, 50}, 0.25f, 0.5f, TList{0xFF000000, 0xFF300000, 0xFF303000, 0xFF303030},
+                  5, 1);
+  ASSERT_EQ(Walk.Count(), 10u);
+  EXPECT_EQ(Walk[6].Fill.Color(), 0xFF3A0000u);
+  EXPECT_EQ(Walk[7].Fill.Color(), 0xFF3A0A00u);
+  EXPECT_EQ(Walk[9].Fill.Color(), 0xFF3A1D00u);
+  // The left edge reaching the centre exactly ends the rings.
+  TRecordingCanvas Exact;
+  EllipseGradient(Exact, TRectF{0, 0, 50, 100}, 0.5f, 0.25f, TList{1, 2}, 10, 1);
+  EXPECT_EQ(Exact.Count(), 5u);
 }
 
 // The plain ellipse rings are filled opaque without an outline; the
@@ -312,6 +408,32 @@ TEST(GradientPixels, HostileInputEndsQuietly) {
       RectGradient(C, R, Colors, 3, Opacity);
       LineGradient(C, R, Colors, 3, diVertical, Opacity);
     }
+  // Huge extents end on real pixels too. A 50-pixel window at the centre of
+  // a two-colour gradient two million units across shows the middle of the
+  // strips' walk (grey) and the innermost, last colour of the rings, which
+  // are painted opaque and blended once. (At 1e30 the bands end as quickly,
+  // but lie beyond what the platform can rasterise exactly.)
+  const struct {
+    std::function<void(TCanvas&, const TRectF&, float)> Draw;
+    int Blue;  // at the centre, opaque
+  } Windows[] = {
+      {[&](TCanvas& D, const TRectF& R, float O) { EllipseGradient(D, R, Colors, 3, O); }, 255},
+      {[&](TCanvas& D, const TRectF& R, float O) { EllipseGradient(D, R, 0.5f, 0.5f, Colors, 3, O); }, 255},
+      {[&](TCanvas& D, const TRectF& R, float O) { LineGradient(D, R, Colors, 3, diVertical, O); }, 128},
+  };
+  for (const auto& K : Windows)
+    for (float Opacity : {1.0f, 0.5f})
+      for (float Extent : {1e6f, 1e30f}) {
+        TBitmap Window(50, 50);
+        Window.Clear(0xFFFF0000);
+        Window.Canvas().SetMatrix(TMatrix::CreateTranslation(25, 25));
+        const VXTest::TStateSnapshot Before(Window.Canvas());
+        K.Draw(Window.Canvas(), TRectF{-Extent, -Extent, Extent, Extent}, Opacity);
+        EXPECT_EQ(Before.Diff(Window.Canvas()), "");
+        if (Extent == 1e30f) continue;
+        EXPECT_NEAR(double(Window.GetPixel(25, 25) & 0xFF), K.Blue * Opacity, 1) << Opacity << " " << Extent;
+        EXPECT_EQ(Window.GetPixel(25, 25), Window.GetPixel(20, 30)) << Opacity << " " << Extent;
+      }
   TRecordingCanvas Rec;
   LineGradient(Rec, TRectF{0, 0, 40, 40}, Colors, std::numeric_limits<std::int32_t>::max(), diHorizontal, 1);
   EXPECT_EQ(CallsWithColors(Rec), "FillRect (0,0,2147483648,40) op=1 FF000000\n");  // one strip, the first colour

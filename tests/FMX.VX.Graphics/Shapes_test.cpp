@@ -84,6 +84,19 @@ TEST(DrawShapeType, RaisedBevelsAndInsets) {
               "DrawPath [M0,50 L100,50 L50,25 L0,50] op=1 none\nFillPath [M0,50 L100,50 L50,25 L0,50] op=1 FFA9A9A9\n"
               "DrawPath [M50,5 L5,45 L95,45 L50,5] op=1 FF000000\nFillPath [M50,5 L5,45 L95,45 L50,5] op=1 FF000000\n");
   }
+  {  // The facets' greys for every orientation (light, light or dark, dark).
+    constexpr TAlphaColor L = ShapeLightGrey, D = ShapeDarkGrey;
+    const struct {
+      TVXShapeOrientation O;
+      TAlphaColor Facets[3];
+    } Cases[] = {{soUp, {L, D, D}}, {soDown, {L, L, D}}, {soLeft, {L, D, D}}, {soRight, {L, L, D}}};
+    for (const auto& K : Cases) {
+      TRecordingCanvas C;
+      DrawShape(C, TRectF{0, 0, 100, 50}, sIsoscelesTriangle, K.O, true, 5);
+      ASSERT_EQ(C.Count(TCanvasOp::FillPath), 4u) << K.O;
+      for (int I = 0; I < 3; ++I) EXPECT_EQ(C[2 * I + 1].Fill.Color(), K.Facets[I]) << K.O << " facet " << I;
+    }
+  }
   {  // A raised right triangle only gets the inset.
     TRecordingCanvas C;
     EXPECT_EQ(DrawShape(C, TRectF{0, 0, 100, 50}, sRightTriangle, soUp, true, 5), (TRectF{5, 5, 95, 45}));

@@ -205,6 +205,10 @@ TEST(CairoCanvasShapes, BadInputPaintsNothingAndLeavesTheCanvasUsable) {
   C.FillRect(All, 0);
   C.FillRect(All, NaN);
   C.FillEllipse(TRectF{0, 0, NaN, 40}, 1);
+  // Ellipses beyond the device range Cairo rasterises (this one used to
+  // bring it down).
+  C.FillEllipse(TRectF{-3.4028046e38f, -3.38394237e38f, 3.38394237e38f, 3.4028046e38f}, 1);
+  C.DrawEllipse(TRectF{-3.4028046e38f, -3.38394237e38f, 3.38394237e38f, 3.4028046e38f}, 1);
   C.SetStrokeThickness(0);
   C.DrawRect(All, 1);
   C.SetStrokeThickness(-3);
