@@ -59,6 +59,8 @@ constexpr std::uint64_t kWalksBeforeIndex = 2;
 constexpr double kCellsAcrossOutline = 24;
 constexpr double kMaxCellsPerEdge = 8;
 constexpr std::size_t kSmallPath = 4096;
+// No grid when the edges would be listed in more cells than this on average.
+constexpr std::uint64_t kMaxCellsPerEdgeListed = 8;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
@@ -279,7 +281,18 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
     }
   };
   Starts.assign(NCells + 1, 0);
-  ForEachEdge([&](std::size_t C, TEdge) { ++Starts[C + 1]; });
+  // Edges piled up in a small area (a million curves over one spot) would be
+  // listed in many cells each: such a grid would cost more than it saves.
+  const std::uint64_t MaxListed = std::uint64_t(EdgeCount) * kMaxCellsPerEdgeListed + 65536;
+  std::uint64_t Listed = 0;
+  ForEachEdge([&](std::size_t C, TEdge) {
+    if (++Listed <= MaxListed) ++Starts[C + 1];
+  });
+  if (Listed > MaxListed) {
+    GX = GY = 0;
+    Starts = {};
+    return;
+  }
   for (std::size_t C = 0; C < NCells; ++C) Starts[C + 1] += Starts[C];
   Edges.resize(Starts[NCells]);
   {
