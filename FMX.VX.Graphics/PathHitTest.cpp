@@ -533,15 +533,12 @@ float HalfWidth(float StrokeWidth) { return float(double(StrokeWidth) / 2); }
 // segment, the closing ones included, from-to in path order.
 template <typename F>
 void ForEachFlatSegment(const TPathData& Flat, F&& Visit) {
-  bool Started = false;
+  // A path not opening with a move starts at (0, 0), as it is drawn.
   TPointF Previous, SubpathStart;
   for (const TPathSegment& S : Flat.Segments()) {
     if (S.Kind == TPathPointKind::CurveTo) continue;  // only an incomplete one survives flattening
     const TPointF Current = S.Pt(0);
-    if (!Started) {
-      Started = true;
-      SubpathStart = Current;
-    } else if (S.Kind == TPathPointKind::MoveTo) {
+    if (S.Kind == TPathPointKind::MoveTo) {
       SubpathStart = Current;
     } else if (S.Kind == TPathPointKind::LineTo) {
       Visit(Previous, Current);

@@ -330,6 +330,19 @@ TEST(AddPathOutline, OneRectanglePerSegment) {
   Single.MoveTo({1, 1});
   Ring.AddPathOutline(Single, 2);
   EXPECT_EQ(Ring.GetCount(), 20);
+
+  // Two points: one rectangle.
+  TVXPathData Two, TwoOut;
+  Two.SetData("M0,0 L10,0");
+  TwoOut.AddPathOutline(Two, 2);
+  EXPECT_EQ(TwoOut.Data(), "M0,-1 L0,1 L10,1 L10,-1 Z");
+  // A path not opening with a move starts at (0, 0), as it is drawn and measured.
+  TVXPathData NoMove, NoMoveOut;
+  NoMove.LineTo({10, 0});
+  NoMove.LineTo({10, 10});
+  NoMoveOut.AddPathOutline(NoMove, 2);
+  EXPECT_EQ(NoMoveOut.Data(), "M0,-1 L0,1 L10,1 L10,-1 Z M11,0 L9,0 L9,10 L11,10 Z");
+  EXPECT_TRUE(NoMove.PointInPathOutline(5, 0.5f, 2));
 }
 
 // On straight paths the outline test and the fill of the built outline use the
