@@ -222,8 +222,11 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
     }
   const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 4096
                                                   : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
-  const double Cells = std::clamp(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H), 16.0,
-                                  MaxCells);
+  // At least half a cell per edge, so that long outlines do not pile
+  // hundreds of edges into each cell they cross.
+  const double Cells = std::clamp(std::max(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H),
+                                           double(EdgeCount) / 2),
+                                  16.0, MaxCells);
   auto Side = [&](double Extent, double Other) {
     const double N = std::min(std::sqrt(Cells * Extent / Other), Extent / MinCell);
     return std::uint32_t(std::clamp(N, 1.0, double(kMaxGridSide)));
