@@ -9,11 +9,11 @@
 // the even-odd polygon test of Intersection.h, so that the answers equal it.
 //
 // A path that is hit-tested repeatedly gets an index, once the plain walks
-// have cost about as much as building it would (about two walks over every
-// edge), so that a single test after each edit stays a plain walk:
+// have cost about as much as building it would (about eight walks over every
+// edge), so that a few tests after each edit stay plain walks:
 //
 // - A grid over the path's bounds, of square-ish cells sized so that most of
-//   them stay clear of the outline (by its length; at most 8 cells per edge
+//   them stay clear of the outline (by its length; at most 2 cells per edge
 //   on small paths, half a cell per edge on large ones).
 //   Each edge is listed in the cells of each row that it can cross (the part
 //   of the edge within the row's height, widened by a small margin); a
@@ -52,12 +52,12 @@ namespace {
 
 // The index is built once plain walks have visited this many times the
 // path's edges.
-constexpr std::uint64_t kWalksBeforeIndex = 2;
-// Grid sizing: a cell side of about (area / outline length) / 24; at most 8
+constexpr std::uint64_t kWalksBeforeIndex = 8;
+// Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
 constexpr double kCellsAcrossOutline = 24;
-constexpr double kMaxCellsPerEdge = 8;
+constexpr double kMaxCellsPerEdge = 2;
 constexpr std::size_t kSmallPath = 4096;
 // No grid when the edges would be listed in more cells than this on average.
 constexpr std::uint64_t kMaxCellsPerEdgeListed = 8;
@@ -218,9 +218,10 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   for (const TCanvasPoints& Poly : Source)
     for (std::size_t v = 0; v < Poly.size(); ++v) {
       const TPointF &A = Poly[v], &B = Poly[v == 0 ? Poly.size() - 1 : v - 1];
-      Outline += std::hypot(double(B.X) - A.X, double(B.Y) - A.Y);
+      const double DX = double(B.X) - A.X, DY = double(B.Y) - A.Y;
+      Outline += std::sqrt(DX * DX + DY * DY);
     }
-  const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 4096
+  const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 256
                                                   : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
   // At least half a cell per edge, so that long outlines do not pile
   // hundreds of edges into each cell they cross.
@@ -476,7 +477,7 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
 
 const TVXPolygons& TVXPathData::CurrentPolygons() const {
   if (!FBatchStale) {
-    UpdateMeasureCaches();
+    UpdateMeasureCaches(false);  // the hit tests need no distances
     return FPolygons;
   }
   if (!FLiveValid) {

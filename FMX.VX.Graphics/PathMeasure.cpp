@@ -129,13 +129,18 @@ void FlattenPath(const TPathData& Path, TVXPolygons& Out) {
 
 }  // namespace Detail
 
-void TVXPathData::UpdateMeasureCaches() const {
-  if (FPolygonsValid) return;
-  FHitIndex.reset();
-  Detail::FlattenPath(*this, FPolygons);
-  FLength = CalculateDistances();
-  FPolygonsValid = true;
-  FBatchStale = false;
+void TVXPathData::UpdateMeasureCaches(bool WithDistances) const {
+  if (!FPolygonsValid) {
+    FHitIndex.reset();
+    Detail::FlattenPath(*this, FPolygons);
+    FPolygonsValid = true;
+    FDistancesValid = false;
+    FBatchStale = false;
+  }
+  if (WithDistances && !FDistancesValid) {
+    FLength = CalculateDistances();
+    FDistancesValid = true;
+  }
 }
 
 double TVXPathData::CalculateDistances() const {
@@ -163,7 +168,7 @@ double TVXPathData::CalculateDistances() const {
 }
 
 const TVXPolygons& TVXPathData::ToPolygons() const {
-  UpdateMeasureCaches();
+  UpdateMeasureCaches(false);
   return FPolygons;
 }
 

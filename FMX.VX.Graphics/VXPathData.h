@@ -184,12 +184,14 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   const TVXPolygons& CurrentPolygons() const;
   double CalculateDistances() const;
   void AddRectangleForSegment(TPointF A, TPointF B, float W);
-  // Rebuilds polygons, distances and length unless FPolygonsValid.
-  void UpdateMeasureCaches() const;
+  // Rebuilds the polygons unless FPolygonsValid, and the distances and
+  // length (when asked for) unless FDistancesValid.
+  void UpdateMeasureCaches(bool WithDistances = true) const;
   mutable double FLength = 0;
   mutable TVXPolygons FPolygons;
   mutable TDistances FDistances;
   mutable bool FPolygonsValid = false;  // polygons cached from the first ToPolygons until the next change
+  mutable bool FDistancesValid = false;  // distances and length of the cached polygons
   // Bounds, banded copies of FPolygons and a grid of known answers for
   // PointInPath; started by the first hit test after the polygons are built,
   // dropped whenever they are rebuilt.

@@ -146,7 +146,7 @@ void BM_PointInPath_Icon_Cairo(benchmark::State& S) { HitCairo(S, IconCorpus());
 void BM_PointInPath_512(benchmark::State& S) { HitOurs(S, LargeCorpus()); }
 void BM_PointInPath_512_Cairo(benchmark::State& S) { HitCairo(S, LargeCorpus()); }
 
-// Cold start: a fresh copy of each path and enough queries to build the
+// Cold start: a fresh copy of each path and enough queries (16) to build the
 // index, so the cost of flattening and indexing shows.
 void BM_PointInPath_512_ColdIndex(benchmark::State& State) {
   TCorpus& Corpus = LargeCorpus();
@@ -155,7 +155,7 @@ void BM_PointInPath_512_ColdIndex(benchmark::State& State) {
     for (const TCorpusPath& C : Corpus.Paths) {
       TVXPathData P;
       P.Assign(*C.Path);
-      for (int i = 0; i < 8; ++i) Hits += P.PointInPath(C.Probes[std::size_t(i)]);
+      for (int i = 0; i < 16; ++i) Hits += P.PointInPath(C.Probes[std::size_t(i)]);
     }
   benchmark::DoNotOptimize(Hits);
   State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));

@@ -196,7 +196,7 @@ void ReportMemory() {
     TVXPathData P;
     P.SetData(Text);
     P.GetLength();
-    for (int i = 0; i < 8; ++i) P.PointInPath(float(i), 1);
+    for (int i = 0; i < 16; ++i) P.PointInPath(float(i), 1);
   });
   Measure("Cairo build + cairo_copy_path_flat (0.1) + cairo_in_fill", [&] {
     // The same curves straight into Cairo (numbers read with from_chars).
@@ -219,7 +219,7 @@ void ReportMemory() {
       }
     }
     cairo_path_t* Flat = cairo_copy_path_flat(Cr);
-    for (int i = 0; i < 8; ++i) benchmark::DoNotOptimize(cairo_in_fill(Cr, i, 1));
+    for (int i = 0; i < 16; ++i) benchmark::DoNotOptimize(cairo_in_fill(Cr, i, 1));
     cairo_path_destroy(Flat);
     cairo_destroy(Cr);
     cairo_surface_destroy(Surface);

@@ -65,7 +65,7 @@ TEST(PointInPath, FollowsChanges) {
   EXPECT_FALSE(P.PointInPath(15, 5));
   P.SetData("M0,0 L20,0 L20,10 L0,10 Z");
   EXPECT_TRUE(P.PointInPath(15, 5));
-  for (int i = 0; i < 8; ++i) P.PointInPath(1, 1);  // warm index
+  for (int i = 0; i < 16; ++i) P.PointInPath(1, 1);  // warm index
   // Inside a batch the polygon cache may lag behind, the hit tests may not.
   P.BeginUpdate();
   P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
@@ -189,7 +189,7 @@ TEST(PointInFill, HonoursTheFillRule) {
     TVXPathData P;
     P.SetData(C.Path);
     for (int Warm = 0; Warm < 2; ++Warm) {
-      for (int i = 0; i < 8 * Warm; ++i) P.PointInFill(C.X + 100, C.Y);  // builds the index
+      for (int i = 0; i < 16 * Warm; ++i) P.PointInFill(C.X + 100, C.Y);  // builds the index
       P.SetFillMode(fmEvenOdd);
       EXPECT_EQ(P.PointInFill(C.X, C.Y), C.EvenOdd) << C.Path << " at " << C.X << "," << C.Y;
       P.SetFillMode(fmNonZero);
