@@ -67,6 +67,8 @@ constexpr std::size_t kMaskPolygons = 64;
 // Fine cells per cell on each axis (a power of two), on grids of at most
 // kMaxFineCells fine cells.
 constexpr std::uint32_t kFine = 4;
+// Indexed queries before the fine grid is worked out.
+constexpr std::uint32_t kQueriesBeforeFine = 128;
 constexpr std::size_t kMaxFineCells = 32768;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
@@ -132,6 +134,8 @@ struct TVXPathData::TPathHitIndex {
   // Four bits per fine cell, side by side so that a query reads one word:
   // clean, then the answers of the three rules.
   std::vector<std::uint64_t> FineState;
+  bool FineBuilt = false;
+  std::uint32_t IndexedQueries = 0;
   std::uint32_t FineNibble(std::size_t F) const { return std::uint32_t(FineState[F >> 4] >> ((F & 15) * 4)) & 15; }
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
@@ -146,6 +150,38 @@ struct TVXPathData::TPathHitIndex {
 
   void Start(const TVXPolygons& Source);
   void Build(const TVXPolygons& Source);
+  void BuildFine(const TVXPolygons& Source);
+  // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) over Bounds
+  // that edge A-B can cross (Margin: allowance for rounding).
+  template <class F>
+  void ForEachCellOf(std::uint32_t Gx, std::uint32_t Gy, double Sx, double Sy, double Margin, const TPointF& A,
+                     const TPointF& B, F&& Visit) const {
+    auto CellX = [&](double X) { return Bucket(X, Bounds.Left, Sx, Gx); };
+    auto CellY = [&](double Y) { return Bucket(Y, Bounds.Top, Sy, Gy); };
+    const std::uint32_t GX = Gx;
+    const double ScaleY = Sy;
+    const double Y0 = std::min(A.Y, B.Y), Y1 = std::max(A.Y, B.Y);
+    const std::uint32_t J0 = CellY(Y0), J1 = CellY(Y1);
+    if (A.Y == B.Y) {
+      // It crosses no ray, but inside and outside change across it: its
+      // cells must not pass for clean.
+      const double Lo = double(std::min(A.X, B.X)) - Margin, Hi = double(std::max(A.X, B.X)) + Margin;
+      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J0) * GX + I);
+      return;
+    }
+    const double DXDY = (double(B.X) - A.X) / (double(B.Y) - A.Y);
+    for (std::uint32_t J = J0; J <= J1; ++J) {
+      // The edge's part within the row, the row widened by the margin: a Y
+      // that maps to row J may lie a rounding error outside its nominal range.
+      const double RowTop = std::max(Y0, Bounds.Top + J / ScaleY - Margin);
+      const double RowBottom = std::min(Y1, Bounds.Top + (J + 1) / ScaleY + Margin);
+      const double XA = A.X + (RowTop - A.Y) * DXDY, XB = A.X + (RowBottom - A.Y) * DXDY;
+      const double Lo = std::max(std::min(XA, XB), double(std::min(A.X, B.X))) - Margin;
+      const double Hi = std::min(std::max(XA, XB), double(std::max(A.X, B.X))) + Margin;
+      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J) * GX + I);
+    }
+  }
+
   // Crossings right of X in the row of Y, from cell (I, J) to the first
   // clean cell: signed sum and per-polygon parity. Returns the clean cell's
   // number, or SIZE_MAX when the row ends first.
@@ -242,37 +278,8 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   // Two passes over the edges: count the cells each one is listed in, then
   // fill the lists. An edge is listed, row by row, over the x-range of its
   // part within the row.
-  // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) that edge A-B
-  // can cross.
-  auto ForEachCellOf = [&](std::uint32_t Gx, std::uint32_t Gy, double Sx, double Sy, const TPointF& A,
-                           const TPointF& B, auto&& Visit) {
-    auto CellX = [&](double X) { return Bucket(X, Bounds.Left, Sx, Gx); };
-    auto CellY = [&](double Y) { return Bucket(Y, Bounds.Top, Sy, Gy); };
-    const std::uint32_t GX = Gx;
-    const double ScaleY = Sy;
-    const double Y0 = std::min(A.Y, B.Y), Y1 = std::max(A.Y, B.Y);
-    const std::uint32_t J0 = CellY(Y0), J1 = CellY(Y1);
-    if (A.Y == B.Y) {
-      // It crosses no ray, but inside and outside change across it: its
-      // cells must not pass for clean.
-      const double Lo = double(std::min(A.X, B.X)) - Margin, Hi = double(std::max(A.X, B.X)) + Margin;
-      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J0) * GX + I);
-      return;
-    }
-    const double DXDY = (double(B.X) - A.X) / (double(B.Y) - A.Y);
-    for (std::uint32_t J = J0; J <= J1; ++J) {
-      // The edge's part within the row, the row widened by the margin: a Y
-      // that maps to row J may lie a rounding error outside its nominal range.
-      const double RowTop = std::max(Y0, Bounds.Top + J / ScaleY - Margin);
-      const double RowBottom = std::min(Y1, Bounds.Top + (J + 1) / ScaleY + Margin);
-      const double XA = A.X + (RowTop - A.Y) * DXDY, XB = A.X + (RowBottom - A.Y) * DXDY;
-      const double Lo = std::max(std::min(XA, XB), double(std::min(A.X, B.X))) - Margin;
-      const double Hi = std::min(std::max(XA, XB), double(std::max(A.X, B.X))) + Margin;
-      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J) * GX + I);
-    }
-  };
   auto ForEachCell = [&](const TPointF& A, const TPointF& B, auto&& Visit) {
-    ForEachCellOf(GX, GY, ScaleX, ScaleY, A, B, Visit);
+    ForEachCellOf(GX, GY, ScaleX, ScaleY, Margin, A, B, Visit);
   };
   auto ForEachEdge = [&](auto&& Visit) {
     for (std::size_t p = 0; p < Source.size(); ++p) {
@@ -343,6 +350,17 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       if (Sum != 0) SetBit(AnswerBits[int(THitRule::NonZero)], C);
     }
 
+}
+
+// The fine grid, built once many queries have gone through the coarse one.
+void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
+  FineBuilt = true;
+  if (GX == 0) return;
+  const std::size_t NCells = std::size_t(GX) * GY;
+  const double Magnitude = std::max({std::fabs(double(Bounds.Left)), std::fabs(double(Bounds.Right)),
+                                     std::fabs(double(Bounds.Top)), std::fabs(double(Bounds.Bottom))});
+  const double Margin = 1e-6 * (Magnitude + std::max(double(Bounds.Right) - Bounds.Left, double(Bounds.Bottom) - Bounds.Top));
+  const bool Masks = !Inside.empty();
   // The fine grid. Scaling by a power of two is exact, so a fine cell always
   // lies within the cell that CellX and CellY give.
   // Small grids only: large ones have cells enough, and the walks that find
@@ -357,7 +375,7 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   for (std::size_t p = 0; p < Source.size(); ++p) {
     const TCanvasPoints& Poly = Source[p];
     for (std::size_t v = 0; v < Poly.size(); ++v)
-      ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
+      ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Margin, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
                     [&](std::size_t F) { SetBit(Touched, F); });
   }
   FineState.assign((NFine + 15) / 16, 0);
@@ -466,9 +484,15 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
     }
     if (!Indexed()) return Plain(Source, X, Y, Rule);
   }
-  const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
-                           Bucket(X, Bounds.Left, FineScaleX, FX);
-  if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+  if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
+  if (FX > 0) {
+    const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
+                             Bucket(X, Bounds.Left, FineScaleX, FX);
+    if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+  } else {
+    const std::size_t Cell = std::size_t(CellY(Y)) * GX + CellX(X);
+    if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
+  }
   std::int32_t Sum = 0;
   std::uint64_t Odd = 0;
   WalkAt(X, Y, Sum, Odd);
