@@ -124,9 +124,11 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   void AssignTo(TPersistent& Dest) const override;
 
   // --- measurement and hit tests (implemented by the measurement helper) ---
-  // Polygons: one per subpath, curves flattened into points about 1 unit
-  // apart along the cubic; a closed subpath repeats its first point at the
-  // end. Distances: per polygon point, the distance along the path from its
+  // Polygons: one per subpath, curves flattened into chords at most about 1
+  // unit long that stay within 1/1000 of the curve's size (and 0.005 units)
+  // of the cubic, under a budget of about 2^20 + 320 points per curve for
+  // the whole path (see CubicFlatten_p.h); a line or curve opening the path
+  // starts at (0, 0); a closed subpath repeats its first point at the end. Distances: per polygon point, the distance along the path from its
   // start (the gap between subpaths adds nothing). The results are references
   // to caches that stay valid from the first call until the next change
   // (within a BeginUpdate/EndUpdate batch: until the final EndUpdate). These
