@@ -125,14 +125,19 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
     const double EX = RX * UX, EY = RY * UY;
     return TPointF{F(CX + CosPhi * EX - SinPhi * EY), F(CY + SinPhi * EX + CosPhi * EY)};
   };
-  double A = Theta1;
+  // Each piece starts where the last ended: one sine and cosine per piece.
+  const double QuarterK = std::copysign(4.0 / 3.0 * std::tan(Quarter / 4), Delta);
+  double A = Theta1, CA = std::cos(A), SA = std::sin(A);
   for (int I = 0; I < Pieces; ++I) {
-    const double Piece = I + 1 < Pieces ? std::copysign(Quarter, Delta) : Theta1 + Delta - A;
+    const bool Last = I + 1 == Pieces;
+    const double Piece = Last ? Theta1 + Delta - A : std::copysign(Quarter, Delta);
     const double B = A + Piece;
-    const double K = 4.0 / 3.0 * std::tan(Piece / 4);
-    const double CA = std::cos(A), SA = std::sin(A), CB = std::cos(B), SB = std::sin(B);
-    CurveTo(Map(CA - K * SA, SA + K * CA), Map(CB + K * SB, SB - K * CB), I + 1 < Pieces ? Map(CB, SB) : P2);
+    const double K = Last ? 4.0 / 3.0 * std::tan(Piece / 4) : QuarterK;
+    const double CB = std::cos(B), SB = std::sin(B);
+    CurveTo(Map(CA - K * SA, SA + K * CA), Map(CB + K * SB, SB - K * CB), Last ? P2 : Map(CB, SB));
     A = B;
+    CA = CB;
+    SA = SB;
   }
 }
 

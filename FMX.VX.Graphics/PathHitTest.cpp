@@ -9,11 +9,11 @@
 // the even-odd polygon test of Intersection.h, so that the answers equal it.
 //
 // A path that is hit-tested repeatedly gets an index, once the plain walks
-// have cost about as much as building it would (about two walks over every
-// edge), so that a single test after each edit stays a plain walk:
+// have cost about as much as building it would (about eight walks over every
+// edge), so that a few tests after each edit stay plain walks:
 //
 // - A grid over the path's bounds, of square-ish cells sized so that most of
-//   them stay clear of the outline (by its length; at most 8 cells per edge
+//   them stay clear of the outline (by its length; at most 2 cells per edge
 //   on small paths, half a cell per edge on large ones).
 //   Each edge is listed in the cells of each row that it can cross (the part
 //   of the edge within the row's height, widened by a small margin); a
@@ -52,19 +52,23 @@ namespace {
 
 // The index is built once plain walks have visited this many times the
 // path's edges.
-constexpr std::uint64_t kWalksBeforeIndex = 2;
-// Grid sizing: a cell side of about (area / outline length) / 24; at most 8
+constexpr std::uint64_t kWalksBeforeIndex = 8;
+// Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
 constexpr double kCellsAcrossOutline = 24;
-constexpr double kMaxCellsPerEdge = 8;
+constexpr double kMaxCellsPerEdge = 2;
 constexpr std::size_t kSmallPath = 4096;
+// No grid when the edges would be listed in more cells than this on average.
+constexpr std::uint64_t kMaxCellsPerEdgeListed = 8;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
 // Fine cells per cell on each axis (a power of two), on grids of at most
 // kMaxFineCells fine cells.
 constexpr std::uint32_t kFine = 4;
+// Indexed queries before the fine grid is worked out.
+constexpr std::uint32_t kQueriesBeforeFine = 128;
 constexpr std::size_t kMaxFineCells = 32768;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
@@ -130,6 +134,8 @@ struct TVXPathData::TPathHitIndex {
   // Four bits per fine cell, side by side so that a query reads one word:
   // clean, then the answers of the three rules.
   std::vector<std::uint64_t> FineState;
+  bool FineBuilt = false;
+  std::uint32_t IndexedQueries = 0;
   std::uint32_t FineNibble(std::size_t F) const { return std::uint32_t(FineState[F >> 4] >> ((F & 15) * 4)) & 15; }
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
@@ -144,6 +150,38 @@ struct TVXPathData::TPathHitIndex {
 
   void Start(const TVXPolygons& Source);
   void Build(const TVXPolygons& Source);
+  void BuildFine(const TVXPolygons& Source);
+  // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) over Bounds
+  // that edge A-B can cross (Margin: allowance for rounding).
+  template <class F>
+  void ForEachCellOf(std::uint32_t Gx, std::uint32_t Gy, double Sx, double Sy, double Margin, const TPointF& A,
+                     const TPointF& B, F&& Visit) const {
+    auto CellX = [&](double X) { return Bucket(X, Bounds.Left, Sx, Gx); };
+    auto CellY = [&](double Y) { return Bucket(Y, Bounds.Top, Sy, Gy); };
+    const std::uint32_t GX = Gx;
+    const double ScaleY = Sy;
+    const double Y0 = std::min(A.Y, B.Y), Y1 = std::max(A.Y, B.Y);
+    const std::uint32_t J0 = CellY(Y0), J1 = CellY(Y1);
+    if (A.Y == B.Y) {
+      // It crosses no ray, but inside and outside change across it: its
+      // cells must not pass for clean.
+      const double Lo = double(std::min(A.X, B.X)) - Margin, Hi = double(std::max(A.X, B.X)) + Margin;
+      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J0) * GX + I);
+      return;
+    }
+    const double DXDY = (double(B.X) - A.X) / (double(B.Y) - A.Y);
+    for (std::uint32_t J = J0; J <= J1; ++J) {
+      // The edge's part within the row, the row widened by the margin: a Y
+      // that maps to row J may lie a rounding error outside its nominal range.
+      const double RowTop = std::max(Y0, Bounds.Top + J / ScaleY - Margin);
+      const double RowBottom = std::min(Y1, Bounds.Top + (J + 1) / ScaleY + Margin);
+      const double XA = A.X + (RowTop - A.Y) * DXDY, XB = A.X + (RowBottom - A.Y) * DXDY;
+      const double Lo = std::max(std::min(XA, XB), double(std::min(A.X, B.X))) - Margin;
+      const double Hi = std::min(std::max(XA, XB), double(std::max(A.X, B.X))) + Margin;
+      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J) * GX + I);
+    }
+  }
+
   // Crossings right of X in the row of Y, from cell (I, J) to the first
   // clean cell: signed sum and per-polygon parity. Returns the clean cell's
   // number, or SIZE_MAX when the row ends first.
@@ -216,12 +254,16 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   for (const TCanvasPoints& Poly : Source)
     for (std::size_t v = 0; v < Poly.size(); ++v) {
       const TPointF &A = Poly[v], &B = Poly[v == 0 ? Poly.size() - 1 : v - 1];
-      Outline += std::hypot(double(B.X) - A.X, double(B.Y) - A.Y);
+      const double DX = double(B.X) - A.X, DY = double(B.Y) - A.Y;
+      Outline += std::sqrt(DX * DX + DY * DY);
     }
-  const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 4096
+  const double MaxCells = EdgeCount <= kSmallPath ? double(EdgeCount) * kMaxCellsPerEdge + 256
                                                   : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
-  const double Cells = std::clamp(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H), 16.0,
-                                  MaxCells);
+  // At least half a cell per edge, so that long outlines do not pile
+  // hundreds of edges into each cell they cross.
+  const double Cells = std::clamp(std::max(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H),
+                                           double(EdgeCount) / 2),
+                                  16.0, MaxCells);
   auto Side = [&](double Extent, double Other) {
     const double N = std::min(std::sqrt(Cells * Extent / Other), Extent / MinCell);
     return std::uint32_t(std::clamp(N, 1.0, double(kMaxGridSide)));
@@ -236,37 +278,8 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   // Two passes over the edges: count the cells each one is listed in, then
   // fill the lists. An edge is listed, row by row, over the x-range of its
   // part within the row.
-  // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) that edge A-B
-  // can cross.
-  auto ForEachCellOf = [&](std::uint32_t Gx, std::uint32_t Gy, double Sx, double Sy, const TPointF& A,
-                           const TPointF& B, auto&& Visit) {
-    auto CellX = [&](double X) { return Bucket(X, Bounds.Left, Sx, Gx); };
-    auto CellY = [&](double Y) { return Bucket(Y, Bounds.Top, Sy, Gy); };
-    const std::uint32_t GX = Gx;
-    const double ScaleY = Sy;
-    const double Y0 = std::min(A.Y, B.Y), Y1 = std::max(A.Y, B.Y);
-    const std::uint32_t J0 = CellY(Y0), J1 = CellY(Y1);
-    if (A.Y == B.Y) {
-      // It crosses no ray, but inside and outside change across it: its
-      // cells must not pass for clean.
-      const double Lo = double(std::min(A.X, B.X)) - Margin, Hi = double(std::max(A.X, B.X)) + Margin;
-      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J0) * GX + I);
-      return;
-    }
-    const double DXDY = (double(B.X) - A.X) / (double(B.Y) - A.Y);
-    for (std::uint32_t J = J0; J <= J1; ++J) {
-      // The edge's part within the row, the row widened by the margin: a Y
-      // that maps to row J may lie a rounding error outside its nominal range.
-      const double RowTop = std::max(Y0, Bounds.Top + J / ScaleY - Margin);
-      const double RowBottom = std::min(Y1, Bounds.Top + (J + 1) / ScaleY + Margin);
-      const double XA = A.X + (RowTop - A.Y) * DXDY, XB = A.X + (RowBottom - A.Y) * DXDY;
-      const double Lo = std::max(std::min(XA, XB), double(std::min(A.X, B.X))) - Margin;
-      const double Hi = std::min(std::max(XA, XB), double(std::max(A.X, B.X))) + Margin;
-      for (std::uint32_t I = CellX(Lo), I1 = CellX(Hi); I <= I1; ++I) Visit(std::size_t(J) * GX + I);
-    }
-  };
   auto ForEachCell = [&](const TPointF& A, const TPointF& B, auto&& Visit) {
-    ForEachCellOf(GX, GY, ScaleX, ScaleY, A, B, Visit);
+    ForEachCellOf(GX, GY, ScaleX, ScaleY, Margin, A, B, Visit);
   };
   auto ForEachEdge = [&](auto&& Visit) {
     for (std::size_t p = 0; p < Source.size(); ++p) {
@@ -279,7 +292,18 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
     }
   };
   Starts.assign(NCells + 1, 0);
-  ForEachEdge([&](std::size_t C, TEdge) { ++Starts[C + 1]; });
+  // Edges piled up in a small area (a million curves over one spot) would be
+  // listed in many cells each: such a grid would cost more than it saves.
+  const std::uint64_t MaxListed = std::uint64_t(EdgeCount) * kMaxCellsPerEdgeListed + 65536;
+  std::uint64_t Listed = 0;
+  ForEachEdge([&](std::size_t C, TEdge) {
+    if (++Listed <= MaxListed) ++Starts[C + 1];
+  });
+  if (Listed > MaxListed) {
+    GX = GY = 0;
+    Starts = {};
+    return;
+  }
   for (std::size_t C = 0; C < NCells; ++C) Starts[C + 1] += Starts[C];
   Edges.resize(Starts[NCells]);
   {
@@ -326,6 +350,17 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       if (Sum != 0) SetBit(AnswerBits[int(THitRule::NonZero)], C);
     }
 
+}
+
+// The fine grid, built once many queries have gone through the coarse one.
+void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
+  FineBuilt = true;
+  if (GX == 0) return;
+  const std::size_t NCells = std::size_t(GX) * GY;
+  const double Magnitude = std::max({std::fabs(double(Bounds.Left)), std::fabs(double(Bounds.Right)),
+                                     std::fabs(double(Bounds.Top)), std::fabs(double(Bounds.Bottom))});
+  const double Margin = 1e-6 * (Magnitude + std::max(double(Bounds.Right) - Bounds.Left, double(Bounds.Bottom) - Bounds.Top));
+  const bool Masks = !Inside.empty();
   // The fine grid. Scaling by a power of two is exact, so a fine cell always
   // lies within the cell that CellX and CellY give.
   // Small grids only: large ones have cells enough, and the walks that find
@@ -340,7 +375,7 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
   for (std::size_t p = 0; p < Source.size(); ++p) {
     const TCanvasPoints& Poly = Source[p];
     for (std::size_t v = 0; v < Poly.size(); ++v)
-      ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
+      ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Margin, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
                     [&](std::size_t F) { SetBit(Touched, F); });
   }
   FineState.assign((NFine + 15) / 16, 0);
@@ -449,9 +484,15 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
     }
     if (!Indexed()) return Plain(Source, X, Y, Rule);
   }
-  const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
-                           Bucket(X, Bounds.Left, FineScaleX, FX);
-  if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+  if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
+  if (FX > 0) {
+    const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
+                             Bucket(X, Bounds.Left, FineScaleX, FX);
+    if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+  } else {
+    const std::size_t Cell = std::size_t(CellY(Y)) * GX + CellX(X);
+    if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
+  }
   std::int32_t Sum = 0;
   std::uint64_t Odd = 0;
   WalkAt(X, Y, Sum, Odd);
@@ -460,7 +501,7 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
 
 const TVXPolygons& TVXPathData::CurrentPolygons() const {
   if (!FBatchStale) {
-    UpdateMeasureCaches();
+    UpdateMeasureCaches(false);  // the hit tests need no distances
     return FPolygons;
   }
   if (!FLiveValid) {
@@ -520,15 +561,12 @@ float HalfWidth(float StrokeWidth) { return float(double(StrokeWidth) / 2); }
 // segment, the closing ones included, from-to in path order.
 template <typename F>
 void ForEachFlatSegment(const TPathData& Flat, F&& Visit) {
-  bool Started = false;
+  // A path not opening with a move starts at (0, 0), as it is drawn.
   TPointF Previous, SubpathStart;
   for (const TPathSegment& S : Flat.Segments()) {
     if (S.Kind == TPathPointKind::CurveTo) continue;  // only an incomplete one survives flattening
     const TPointF Current = S.Pt(0);
-    if (!Started) {
-      Started = true;
-      SubpathStart = Current;
-    } else if (S.Kind == TPathPointKind::MoveTo) {
+    if (S.Kind == TPathPointKind::MoveTo) {
       SubpathStart = Current;
     } else if (S.Kind == TPathPointKind::LineTo) {
       Visit(Previous, Current);

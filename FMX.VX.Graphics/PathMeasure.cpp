@@ -129,13 +129,18 @@ void FlattenPath(const TPathData& Path, TVXPolygons& Out) {
 
 }  // namespace Detail
 
-void TVXPathData::UpdateMeasureCaches() const {
-  if (FPolygonsValid) return;
-  FHitIndex.reset();
-  Detail::FlattenPath(*this, FPolygons);
-  FLength = CalculateDistances();
-  FPolygonsValid = true;
-  FBatchStale = false;
+void TVXPathData::UpdateMeasureCaches(bool WithDistances) const {
+  if (!FPolygonsValid) {
+    FHitIndex.reset();
+    Detail::FlattenPath(*this, FPolygons);
+    FPolygonsValid = true;
+    FDistancesValid = false;
+    FBatchStale = false;
+  }
+  if (WithDistances && !FDistancesValid) {
+    FLength = CalculateDistances();
+    FDistancesValid = true;
+  }
 }
 
 double TVXPathData::CalculateDistances() const {
@@ -146,11 +151,16 @@ double TVXPathData::CalculateDistances() const {
     TSingleDynArray& Dist = FDistances[i];
     Dist.resize(Poly.size());
     if (Poly.empty()) continue;
-    Dist[0] = float(D);
+    // Chord lengths first (independent square roots, which pipeline), then
+    // the running sum over them.
     for (std::size_t j = 1; j < Poly.size(); ++j) {
       const double dx = double(Poly[j].X) - double(Poly[j - 1].X);
       const double dy = double(Poly[j].Y) - double(Poly[j - 1].Y);
-      D += double(Detail::KeepFloat(std::sqrt(dx * dx + dy * dy)));
+      Dist[j] = Detail::KeepFloat(std::sqrt(dx * dx + dy * dy));
+    }
+    Dist[0] = float(D);
+    for (std::size_t j = 1; j < Poly.size(); ++j) {
+      D += double(Dist[j]);
       Dist[j] = float(D);
     }
   }
@@ -158,7 +168,7 @@ double TVXPathData::CalculateDistances() const {
 }
 
 const TVXPolygons& TVXPathData::ToPolygons() const {
-  UpdateMeasureCaches();
+  UpdateMeasureCaches(false);
   return FPolygons;
 }
 

@@ -53,6 +53,7 @@ void TVXPathData::PathChange(TObject*) {
   FPolygons.clear();
   FDistances.clear();
   FPolygonsValid = false;
+  FDistancesValid = false;
   FBatchStale = false;
   FLiveValid = false;
   FLivePolygons.clear();

@@ -124,9 +124,11 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   void AssignTo(TPersistent& Dest) const override;
 
   // --- measurement and hit tests (implemented by the measurement helper) ---
-  // Polygons: one per subpath, curves flattened into points about 1 unit
-  // apart along the cubic; a closed subpath repeats its first point at the
-  // end. Distances: per polygon point, the distance along the path from its
+  // Polygons: one per subpath, curves flattened into chords at most about 1
+  // unit long that stay within 1/1000 of the curve's size (and 0.005 units)
+  // of the cubic, under a budget of about 2^20 + 320 points per curve for
+  // the whole path (see CubicFlatten_p.h); a line or curve opening the path
+  // starts at (0, 0); a closed subpath repeats its first point at the end. Distances: per polygon point, the distance along the path from its
   // start (the gap between subpaths adds nothing). The results are references
   // to caches that stay valid from the first call until the next change
   // (within a BeginUpdate/EndUpdate batch: until the final EndUpdate). These
@@ -184,12 +186,14 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   const TVXPolygons& CurrentPolygons() const;
   double CalculateDistances() const;
   void AddRectangleForSegment(TPointF A, TPointF B, float W);
-  // Rebuilds polygons, distances and length unless FPolygonsValid.
-  void UpdateMeasureCaches() const;
+  // Rebuilds the polygons unless FPolygonsValid, and the distances and
+  // length (when asked for) unless FDistancesValid.
+  void UpdateMeasureCaches(bool WithDistances = true) const;
   mutable double FLength = 0;
   mutable TVXPolygons FPolygons;
   mutable TDistances FDistances;
   mutable bool FPolygonsValid = false;  // polygons cached from the first ToPolygons until the next change
+  mutable bool FDistancesValid = false;  // distances and length of the cached polygons
   // Bounds, banded copies of FPolygons and a grid of known answers for
   // PointInPath; started by the first hit test after the polygons are built,
   // dropped whenever they are rebuilt.

@@ -80,8 +80,10 @@ class TCorpus {
       C.Cr = cairo_create(FSurface);
       cairo_set_fill_rule(C.Cr, CAIRO_FILL_RULE_EVEN_ODD);
       AddToCairo(C.Cr, *C.Path);
-      // Warm the caches and build the index, outside the timed loops.
-      for (const TPointF& Q : C.Probes) C.Path->PointInPath(Q);
+      // Warm the caches and build the index (with its finer grid, after 137
+      // queries), outside the timed loops.
+      for (int Pass = 0; Pass < 5; ++Pass)
+        for (const TPointF& Q : C.Probes) C.Path->PointInPath(Q);
       C.Text = std::move(Text);
       Paths.push_back(std::move(C));
     }
@@ -146,7 +148,7 @@ void BM_PointInPath_Icon_Cairo(benchmark::State& S) { HitCairo(S, IconCorpus());
 void BM_PointInPath_512(benchmark::State& S) { HitOurs(S, LargeCorpus()); }
 void BM_PointInPath_512_Cairo(benchmark::State& S) { HitCairo(S, LargeCorpus()); }
 
-// Cold start: a fresh copy of each path and enough queries to build the
+// Cold start: a fresh copy of each path and enough queries (16) to build the
 // index, so the cost of flattening and indexing shows.
 void BM_PointInPath_512_ColdIndex(benchmark::State& State) {
   TCorpus& Corpus = LargeCorpus();
@@ -155,11 +157,42 @@ void BM_PointInPath_512_ColdIndex(benchmark::State& State) {
     for (const TCorpusPath& C : Corpus.Paths) {
       TVXPathData P;
       P.Assign(*C.Path);
-      for (int i = 0; i < 8; ++i) Hits += P.PointInPath(C.Probes[std::size_t(i)]);
+      for (int i = 0; i < 16; ++i) Hits += P.PointInPath(C.Probes[std::size_t(i)]);
     }
   benchmark::DoNotOptimize(Hits);
   State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));
 }
+
+// The first query after a change, and the first 64: a fresh copy of each
+// path queried once (or 64 times), against Cairo rebuilding the path and
+// asking cairo_in_fill as often.
+void FirstQueries(benchmark::State& State, TCorpus& Corpus, int Queries, bool Cairo) {
+  std::size_t Hits = 0;
+  for (auto _ : State)
+    for (const TCorpusPath& C : Corpus.Paths) {
+      if (Cairo) {
+        AddToCairo(C.Cr, *C.Path);
+        for (int i = 0; i < Queries; ++i) {
+          const TPointF& Q = C.Probes[std::size_t(i) % C.Probes.size()];
+          Hits += cairo_in_fill(C.Cr, Q.X, Q.Y);
+        }
+      } else {
+        TVXPathData P;
+        P.Assign(*C.Path);
+        for (int i = 0; i < Queries; ++i) Hits += P.PointInPath(C.Probes[std::size_t(i) % C.Probes.size()]);
+      }
+    }
+  benchmark::DoNotOptimize(Hits);
+  State.SetItemsProcessed(std::int64_t(State.iterations() * Corpus.Paths.size()));
+}
+void BM_First_Icon(benchmark::State& S) { FirstQueries(S, IconCorpus(), 1, false); }
+void BM_First_Icon_Cairo(benchmark::State& S) { FirstQueries(S, IconCorpus(), 1, true); }
+void BM_First64_Icon(benchmark::State& S) { FirstQueries(S, IconCorpus(), 64, false); }
+void BM_First64_Icon_Cairo(benchmark::State& S) { FirstQueries(S, IconCorpus(), 64, true); }
+void BM_First_512(benchmark::State& S) { FirstQueries(S, LargeCorpus(), 1, false); }
+void BM_First_512_Cairo(benchmark::State& S) { FirstQueries(S, LargeCorpus(), 1, true); }
+void BM_First64_512(benchmark::State& S) { FirstQueries(S, LargeCorpus(), 64, false); }
+void BM_First64_512_Cairo(benchmark::State& S) { FirstQueries(S, LargeCorpus(), 64, true); }
 
 void BM_Length_ParseAndMeasure(benchmark::State& State) {
   TCorpus& Corpus = IconCorpus();
@@ -236,6 +269,14 @@ BENCHMARK(BM_PointInPath_Icon_Cairo);
 BENCHMARK(BM_PointInPath_512);
 BENCHMARK(BM_PointInPath_512_Cairo);
 BENCHMARK(BM_PointInPath_512_ColdIndex);
+BENCHMARK(BM_First_Icon);
+BENCHMARK(BM_First_Icon_Cairo);
+BENCHMARK(BM_First64_Icon);
+BENCHMARK(BM_First64_Icon_Cairo);
+BENCHMARK(BM_First_512);
+BENCHMARK(BM_First_512_Cairo);
+BENCHMARK(BM_First64_512);
+BENCHMARK(BM_First64_512_Cairo);
 BENCHMARK(BM_Length_ParseAndMeasure);
 BENCHMARK(BM_Length_CopyAndMeasure);
 BENCHMARK(BM_Length_Cairo_BuildAndFlatten);
@@ -254,6 +295,13 @@ int main(int argc, char** argv) {
                      "BM_PointInFill_Icon", "goal: at least 10x");
     R.PrintTimeRatio("PointInFill queries per second / cairo_in_fill, 512 x 512", "BM_PointInPath_512_Cairo",
                      "BM_PointInFill_512", "goal: at least 10x");
+    for (const char* Size : {"Icon", "512"}) {
+      const std::string S = Size;
+      R.PrintTimeRatio(("first PointInPath after a change, speed / Cairo rebuild + cairo_in_fill, " + S).c_str(),
+                       "BM_First_" + S + "_Cairo", "BM_First_" + S, "goal: at least 1x");
+      R.PrintTimeRatio(("first 64 PointInPath after a change, speed / Cairo, " + S).c_str(),
+                       "BM_First64_" + S + "_Cairo", "BM_First64_" + S, "goal: at least 2x");
+    }
     R.PrintTimeRatio("parse + GetLength cost / Cairo build + cairo_copy_path_flat (tolerance 0.005)",
                      "BM_Length_ParseAndMeasure", "BM_Length_Cairo_BuildAndFlatten_Tol005", "goal: at most 1x");
     R.PrintTimeRatio("parse + GetLength cost / Cairo build + cairo_copy_path_flat (tolerance 0.1)",

@@ -155,7 +155,6 @@ void TPathData::VLineToRel(float DY) {
 }
 
 void TPathData::CurveTo(const TPointF& ControlPoint1, const TPointF& ControlPoint2, const TPointF& EndPoint) {
-  Reserve(FPoints.size() + 3);
   Append(TPathPointKind::CurveTo, ControlPoint1);
   Append(TPathPointKind::CurveTo, ControlPoint2);
   Append(TPathPointKind::CurveTo, EndPoint);

@@ -209,13 +209,16 @@ TEST(RingSector, StringFormTextAndRoundTripThroughTheParser) {
   struct TCase {
     double A, B, R1, R2, Rotation;
   };
+  // Exactly half a turn counts as large in the text (in the path form it does
+  // not; a half circle is the same either way, the sweep flag picks the side).
+  EXPECT_EQ(Arc(0, 180, 0, 100, 0), "M100,0A100,100 0 1,1 -100,1.22464679914735E-14L0,0Z");
   // Negative radii count by their size in both forms, so the text never
   // holds "--" and both forms draw the same ring.
   EXPECT_EQ(Arc(0, 360, -10, 50, 0),
             "M0,50A50,50 0 1,1 0,-50A50,50 0 1,1 0,50M0,10A10,10 0 1,0 0,-10A10,10 0 1,0 0,10Z");
   for (TCase C : {TCase{0, 90, 50, 100, 0}, TCase{30, 250, 20, 80, 10}, TCase{-40, 15, 0, 60, 0},
                   TCase{0, 360, 0, 100, 0}, TCase{0, 360, -10, 50, 0}, TCase{0, 90, -10, 50, 0},
-                  TCase{20, 80, 50, -100, 0}}) {
+                  TCase{20, 80, 50, -100, 0}, TCase{0, 180, 50, 100, 0}}) {
     TVXPathData FromText, FromPath;
     FromText.SetData(Arc(C.A, C.B, C.R1, C.R2, C.Rotation));
     Arc(FromPath, C.A, C.B, C.R1, C.R2, C.Rotation);

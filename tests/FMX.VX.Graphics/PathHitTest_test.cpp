@@ -65,7 +65,7 @@ TEST(PointInPath, FollowsChanges) {
   EXPECT_FALSE(P.PointInPath(15, 5));
   P.SetData("M0,0 L20,0 L20,10 L0,10 Z");
   EXPECT_TRUE(P.PointInPath(15, 5));
-  for (int i = 0; i < 8; ++i) P.PointInPath(1, 1);  // warm index
+  for (int i = 0; i < 16; ++i) P.PointInPath(1, 1);  // warm index
   // Inside a batch the polygon cache may lag behind, the hit tests may not.
   P.BeginUpdate();
   P.ApplyMatrix(TMatrix::CreateTranslation(100, 0));
@@ -189,7 +189,7 @@ TEST(PointInFill, HonoursTheFillRule) {
     TVXPathData P;
     P.SetData(C.Path);
     for (int Warm = 0; Warm < 2; ++Warm) {
-      for (int i = 0; i < 8 * Warm; ++i) P.PointInFill(C.X + 100, C.Y);  // builds the index
+      for (int i = 0; i < 16 * Warm; ++i) P.PointInFill(C.X + 100, C.Y);  // builds the index
       P.SetFillMode(fmEvenOdd);
       EXPECT_EQ(P.PointInFill(C.X, C.Y), C.EvenOdd) << C.Path << " at " << C.X << "," << C.Y;
       P.SetFillMode(fmNonZero);
@@ -330,6 +330,19 @@ TEST(AddPathOutline, OneRectanglePerSegment) {
   Single.MoveTo({1, 1});
   Ring.AddPathOutline(Single, 2);
   EXPECT_EQ(Ring.GetCount(), 20);
+
+  // Two points: one rectangle.
+  TVXPathData Two, TwoOut;
+  Two.SetData("M0,0 L10,0");
+  TwoOut.AddPathOutline(Two, 2);
+  EXPECT_EQ(TwoOut.Data(), "M0,-1 L0,1 L10,1 L10,-1 Z");
+  // A path not opening with a move starts at (0, 0), as it is drawn and measured.
+  TVXPathData NoMove, NoMoveOut;
+  NoMove.LineTo({10, 0});
+  NoMove.LineTo({10, 10});
+  NoMoveOut.AddPathOutline(NoMove, 2);
+  EXPECT_EQ(NoMoveOut.Data(), "M0,-1 L0,1 L10,1 L10,-1 Z M11,0 L9,0 L9,10 L11,10 Z");
+  EXPECT_TRUE(NoMove.PointInPathOutline(5, 0.5f, 2));
 }
 
 // On straight paths the outline test and the fill of the built outline use the

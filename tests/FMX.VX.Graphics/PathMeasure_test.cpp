@@ -326,6 +326,10 @@ TEST(SplitDataByLength, Delimiters) {
   EXPECT_EQ(P.SplitDataByLength(10, "|"), "M0,0 L100,100 |");
   EXPECT_EQ(P.SplitDataByLength(100, "|"), "M0,0 L100,100 ");
   EXPECT_EQ(P.SplitDataByLength(0, "\n"), "M0,0 \nL100,100 \n");
+  // A command exactly Len long does not exceed it.
+  P.SetData("M0,0 L1,1");
+  EXPECT_EQ(P.SplitDataByLength(5, "|"), "M0,0 L1,1 |");
+  EXPECT_EQ(P.SplitDataByLength(4, "|"), "M0,0 |L1,1 |");
   P.SetData("M0.1,0 C1,2 3,4 5,6 Z");
   EXPECT_EQ(P.SplitDataByLength(-1, "|"), "M0.100000001490116,0 |C1,2 3,4 5,6 |Z |");
   P.AddPoint(TPathPointKind::CurveTo, {7, 8});

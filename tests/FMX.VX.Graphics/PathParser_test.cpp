@@ -46,6 +46,10 @@ TEST(PathParser, NumbersAndSeparators) {
       {"M1e-400 7", "M0,7 Z"},  // too small for a double: zero
       {"M1e400 7", ""},         // too large: not a number
       {"M 1e 2", ""},
+      // An exponent takes no fraction: "1e2.5" is one unreadable number, which
+      // ends the move, and the lone 7 after it is half a pair.
+      {"M1e2.5 7", ""},
+      {"M1e2 .5 7", "M100,0.5 Z"},
       {"M\t1\n2\rL3,4", "M1,2 L3,4"},
       {"M1,,,2 L3 , 4", "M1,2 L3,4"},
       {"M1 2 3", "M1,2 Z"},  // a pair cut short ends the command

@@ -338,6 +338,24 @@ TEST(PathData, PathStringIsSvgWithFifteenDigitNumbers) {
   EXPECT_EQ(P.GetPathString(), "M10,20 L30.5,-40 C0.100000001490116,2 3,4 5,9.99999997475243E-7 Z");
 }
 
+// A curve is the three points after its first curve point, whatever their
+// kinds (as the copying walk takes them): two raw curve points before a move
+// make the move the curve's end point, and its subpath joins the first.
+TEST(PathData, FlattenTakesAnIncompleteCurveBeforeAMoveUpToTheMove) {
+  TPathData P;
+  P.MoveTo({0, 0});
+  P.AddPoint(TPathPointKind::CurveTo, {5, 5});
+  P.AddPoint(TPathPointKind::CurveTo, {6, 6});
+  P.MoveTo({20, 20});
+  P.LineTo({30, 20});
+  P.Flatten();
+  ASSERT_GT(P.GetCount(), 3);
+  EXPECT_EQ(P.GetPoint(0).Kind, TPathPointKind::MoveTo);
+  for (std::int32_t i = 1; i < P.GetCount(); ++i) EXPECT_EQ(P.GetPoint(i).Kind, TPathPointKind::LineTo) << i;
+  EXPECT_EQ(P.GetPoint(P.GetCount() - 2).Point, (TPointF{20, 20}));
+  EXPECT_EQ(P.LastPoint(), (TPointF{30, 20}));
+}
+
 TEST(PathData, BoundsFollowCurveExtremesNotControlPoints) {
   struct TCase {
     const char* Name;
@@ -350,6 +368,8 @@ TEST(PathData, BoundsFollowCurveExtremesNotControlPoints) {
       {"arch", [](TPathData& P) { P.MoveTo({0, 0}); P.CurveTo({0, 10}, {10, 10}, {10, 0}); }, {0, 0, 10, 7.5f}},
       {"s-curve", [](TPathData& P) { P.MoveTo({0, 0}); P.CurveTo({10, 0}, {-10, 10}, {0, 10}); },
        {-2.88675f, 0, 2.88675f, 10}},
+      // A curve opening the path starts at (0, 0), which the bounds include.
+      {"curve first", [](TPathData& P) { P.CurveTo({10, 10}, {20, 10}, {20, 5}); }, {0, 0, 20, 8.28427f}},
   };
   for (const TCase& C : Cases) {
     TPathData P;

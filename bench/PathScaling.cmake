@@ -1,0 +1,1 @@
+vxfmx_benchmark(path_scaling PathScaling_bench.cpp)
