@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -246,6 +247,42 @@ TEST(PathLength, BudgetThinningSparesSmallCurves) {
     Length += std::hypot(double(Circle[i].X) - Circle[i - 1].X, double(Circle[i].Y) - Circle[i - 1].Y);
   EXPECT_NEAR(Length, 2 * M_PI, 2 * M_PI * 1e-3);
   EXPECT_LE(P.ToPolygons()[0].size(), (1u << 20) + 12u * 320u + 1u);
+}
+
+// Hostile geometry: huge, tiny and non-finite curves and arcs end quickly
+// with a bounded number of points, and finite paths measure finite.
+TEST(PathLength, HostileCurvesAndArcs) {
+  struct {
+    const char* Path;
+    double Length;  // < 0: only finite
+  } const Cases[] = {
+      {"M0 0 C3.4e38 0 -3.4e38 0 0 0", -1},
+      {"M0 0 A3.4e38 3.4e38 0 0 1 8 0", 8},      // too flat to sweep: a line
+      {"M0 0 A5 5 0 1 1 3.4e38 0", -1},          // a half circle beyond float range
+      {"M0 0 A1e-30 1e-30 0 0 1 1e-30 0", M_PI / 3 * 1e-30},  // a sixth of a turn
+      {"M1e-30 0 C1e-30 0.5523e-30 0.5523e-30 1e-30 0 1e-30", M_PI / 2 * 1e-30},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    std::size_t N = 0;
+    for (const TCanvasPoints& Poly : P.ToPolygons()) N += Poly.size();
+    EXPECT_LE(N, (1u << 20) + 1024u) << C.Path;
+    EXPECT_TRUE(std::isfinite(P.GetLength())) << C.Path;
+    if (C.Length >= 0) {
+      EXPECT_NEAR(P.GetLength(), C.Length, C.Length * 1e-3) << C.Path;
+    }
+    const TPointF Q = P.GetPointAtLength(P.GetLength() / 3);
+    EXPECT_TRUE(std::isfinite(Q.X) && std::isfinite(Q.Y)) << C.Path;
+    EXPECT_TRUE(std::isfinite(P.GetAngleAtLength(P.GetLength() / 3))) << C.Path;
+  }
+  // Non-finite control points: one chord each, nothing more.
+  const float NaN = std::numeric_limits<float>::quiet_NaN(), Inf = std::numeric_limits<float>::infinity();
+  TVXPathData P;
+  P.MoveTo({0, 0});
+  P.CurveTo({NaN, 1}, {2, Inf}, {3, 3});
+  P.CurveTo({-Inf, 1}, {2, 2}, {5, 5});
+  EXPECT_EQ(P.ToPolygons().at(0).size(), 3u);
 }
 
 TEST(PathLength, CirclesFromArcs) {
