@@ -281,6 +281,10 @@ TPointF TVXPathData::GetPointAtLength(double Distance) const {
   if (At.J == 0) return Poly[0];
   const double T = ChordFraction(FDistances[At.I], At.J, Distance);
   const TPointF &A = Poly[At.J - 1], &B = Poly[At.J];
+  // The chord's ends themselves, so that a chord of infinite length gives
+  // its finite end rather than inf * 0.
+  if (T <= 0) return A;
+  if (T >= 1) return B;
   return {float(double(A.X) + (double(B.X) - A.X) * T), float(double(A.Y) + (double(B.Y) - A.Y) * T)};
 }
 

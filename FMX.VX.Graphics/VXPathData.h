@@ -169,7 +169,11 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // next begins gives the end of the earlier one. A path of zero length gives
   // its first point and angle 0; an empty path (0, 0) and 0. The angle is
   // that of the chord the point lies on (at a vertex: the chord arriving
-  // there; at the very start: the first chord of non-zero length).
+  // there; at the very start: the first chord of non-zero length), except
+  // where its neighbours turn by 15 degrees or less, as the chords of a
+  // flattened curve do: there it is blended towards the neighbour on the
+  // point's side, so that it follows the curve's tangent. Straight runs and
+  // sharper corners keep the chord's own angle.
   TPointF GetPointAtLength(double Distance) const;
   double GetAngleAtLength(double Distance) const;
 

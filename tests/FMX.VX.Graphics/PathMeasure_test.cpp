@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -171,6 +173,41 @@ TEST(PathLength, ChordCounts) {
   EXPECT_NEAR(Line.GetLength(), 3.5, 1e-6);
 }
 
+// Mid-sized curves, where neither the 1-unit spacing nor the relative
+// tolerance is the binding rule: every chord stays within 0.005 units of the
+// cubic it replaces.
+TEST(PathLength, ChordsStayCloseToMidSizedCurves) {
+  const float k = 0.5522847f;
+  const std::vector<std::array<TPointF, 4>> Cubics = {
+      {{{1, 0}, {1, k}, {k, 1}, {0, 1}}},               // quarter circle
+      {{{0, 0}, {1.2f, 0}, {-0.2f, 0.8f}, {1, 0.8f}}},  // S-curve
+      {{{0, 0}, {1, 1}, {0, 1}, {1, 0}}},               // tight turn
+  };
+  for (const auto& C : Cubics)
+    for (const float Scale : {3.0f, 10.0f, 40.0f, 300.0f}) {
+      std::array<TPointF, 4> S;
+      for (int i = 0; i < 4; ++i) S[i] = {C[i].X * Scale, C[i].Y * Scale};
+      TVXPathData P;
+      P.MoveTo(S[0]);
+      P.CurveTo(S[1], S[2], S[3]);
+      const TCanvasPoints& Poly = P.ToPolygons().at(0);
+      const std::size_t N = Poly.size() - 1;  // chords at evenly spaced parameters
+      double Worst = 0;
+      for (std::size_t i = 0; i < N; ++i)
+        for (int j = 1; j < 8; ++j) {
+          const double t = (i + j / 8.0) / N, u = 1 - t;
+          const double W[4] = {u * u * u, 3 * u * u * t, 3 * u * t * t, t * t * t};
+          double X = 0, Y = 0;
+          for (int q = 0; q < 4; ++q) X += W[q] * S[q].X, Y += W[q] * S[q].Y;
+          const TPointF A = Poly[i], B = Poly[i + 1];
+          const double DX = double(B.X) - A.X, DY = double(B.Y) - A.Y;
+          const double T = std::clamp(((X - A.X) * DX + (Y - A.Y) * DY) / (DX * DX + DY * DY), 0.0, 1.0);
+          Worst = std::max(Worst, std::hypot(X - (A.X + T * DX), Y - (A.Y + T * DY)));
+        }
+      EXPECT_LE(Worst, 0.0051) << C[1].X << "," << C[1].Y << " x" << Scale;
+    }
+}
+
 // Hostile curves get a budget in proportion to the path, not hundreds of
 // millions of points: 4,000 curves reaching a million units out and back.
 TEST(PathLength, HugeCurvesStayWithinThePathBudget) {
@@ -183,6 +220,69 @@ TEST(PathLength, HugeCurvesStayWithinThePathBudget) {
   EXPECT_LE(Polys[0].size(), (1u << 20) + 4000u * 320u + 1u);
   // Thinned, yet still measured: each curve runs 4/9 of a million out and back.
   EXPECT_NEAR(P.GetLength(), 4000 * 8e6 / 9, 4000 * 8e6 / 9 * 1e-3);
+  // A long path of ordinary curves is not thinned: 20,000 curves of 200
+  // units keep their chords about 1 unit long.
+  std::string Long = "M0 0";
+  for (int i = 0; i < 10000; ++i) Long += "c100 0 100 0 200 0c-100 0 -100 0 -200 0";
+  TVXPathData L;
+  L.SetData(Long);
+  const TCanvasPoints& Poly = L.ToPolygons().at(0);
+  double Longest = 0;
+  for (std::size_t i = 1; i < Poly.size(); ++i) Longest = std::max(Longest, std::fabs(double(Poly[i].X) - Poly[i - 1].X));
+  EXPECT_LT(Longest, 2.0);
+}
+
+// Thinning for the budget spares small curves: a unit circle after huge
+// curves keeps its shape and its length.
+TEST(PathLength, BudgetThinningSparesSmallCurves) {
+  std::string Text = "M0 0";
+  for (int i = 0; i < 8; ++i) Text += "c1e6 0 0 0 0 0";
+  Text += " M10 0 A1 1 0 0 1 12 0 A1 1 0 0 1 10 0 Z";
+  TVXPathData P;
+  P.SetData(Text);
+  ASSERT_EQ(P.ToPolygons().size(), 2u);
+  const TCanvasPoints& Circle = P.ToPolygons()[1];
+  double Length = 0;
+  for (std::size_t i = 1; i < Circle.size(); ++i)
+    Length += std::hypot(double(Circle[i].X) - Circle[i - 1].X, double(Circle[i].Y) - Circle[i - 1].Y);
+  EXPECT_NEAR(Length, 2 * M_PI, 2 * M_PI * 1e-3);
+  EXPECT_LE(P.ToPolygons()[0].size(), (1u << 20) + 12u * 320u + 1u);
+}
+
+// Hostile geometry: huge, tiny and non-finite curves and arcs end quickly
+// with a bounded number of points, and finite paths measure finite.
+TEST(PathLength, HostileCurvesAndArcs) {
+  struct {
+    const char* Path;
+    double Length;  // < 0: only finite
+  } const Cases[] = {
+      {"M0 0 C3.4e38 0 -3.4e38 0 0 0", -1},
+      {"M0 0 A3.4e38 3.4e38 0 0 1 8 0", 8},      // too flat to sweep: a line
+      {"M0 0 A5 5 0 1 1 3.4e38 0", -1},          // a half circle beyond float range
+      {"M0 0 A1e-30 1e-30 0 0 1 1e-30 0", M_PI / 3 * 1e-30},  // a sixth of a turn
+      {"M1e-30 0 C1e-30 0.5523e-30 0.5523e-30 1e-30 0 1e-30", M_PI / 2 * 1e-30},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    std::size_t N = 0;
+    for (const TCanvasPoints& Poly : P.ToPolygons()) N += Poly.size();
+    EXPECT_LE(N, (1u << 20) + 1024u) << C.Path;
+    EXPECT_TRUE(std::isfinite(P.GetLength())) << C.Path;
+    if (C.Length >= 0) {
+      EXPECT_NEAR(P.GetLength(), C.Length, C.Length * 1e-3) << C.Path;
+    }
+    const TPointF Q = P.GetPointAtLength(P.GetLength() / 3);
+    EXPECT_TRUE(std::isfinite(Q.X) && std::isfinite(Q.Y)) << C.Path;
+    EXPECT_TRUE(std::isfinite(P.GetAngleAtLength(P.GetLength() / 3))) << C.Path;
+  }
+  // Non-finite control points: one chord each, nothing more.
+  const float NaN = std::numeric_limits<float>::quiet_NaN(), Inf = std::numeric_limits<float>::infinity();
+  TVXPathData P;
+  P.MoveTo({0, 0});
+  P.CurveTo({NaN, 1}, {2, Inf}, {3, 3});
+  P.CurveTo({-Inf, 1}, {2, 2}, {5, 5});
+  EXPECT_EQ(P.ToPolygons().at(0).size(), 3u);
 }
 
 TEST(PathLength, CirclesFromArcs) {
@@ -261,6 +361,8 @@ TEST(PointAtLength, EndsGapsAndDegeneratePaths) {
       {"M0,0 L0,0 L0,10", 0, {0, 0}, 90},
       {"M5,5 L5,5", 3, {5, 5}, 0},  // zero length: the first point
       {"", 3, {0, 0}, 0},
+      // A coordinate beyond float range: a finite point, not inf * 0.
+      {"M0,0 L1e39,0 L5,5", 1, {0, 0}, 0},
   };
   for (const auto& C : Cases) {
     TVXPathData P;
