@@ -21,6 +21,7 @@
 //   simply paint nothing.
 
 #include <cstdint>
+#include <exception>
 #include <span>
 #include <string_view>
 
@@ -178,9 +179,12 @@ class VXFMX_API TCanvas : public TPersistent {
   // Forgets clip nesting (the backend's surface was replaced).
   void ResetClipDepth() { FClipDepth = 0; }
 
-  // Backend hooks. The public operation has already updated the state it
-  // keeps (depth counters, matrix) when its hook runs; hooks read the
-  // current brushes, font and matrix through the public getters.
+  // Backend hooks. The public operation has already stored the matrix when
+  // DoSetMatrix runs, but changes its depth counters only after the hook
+  // returns (a hook that raises leaves them as they were): DoPushClip and
+  // DoPopClip see the depth before the push or pop, DoEndScene the depth
+  // of the scene it ends. Hooks read the current brushes, font and matrix
+  // through the public getters.
   virtual bool DoBeginScene() = 0;
   virtual void DoEndScene() = 0;
   virtual void DoSetMatrix() = 0;
@@ -220,16 +224,29 @@ class VXFMX_API TCanvas : public TPersistent {
 };
 
 // Saves the clip on construction and puts it back on destruction, also when
-// an exception passes.
+// an exception passes. A PopClip that raises reaches the caller, unless
+// another exception is already unwinding the stack: that one wins.
 class TClipGuard {
  public:
-  explicit TClipGuard(TCanvas& Canvas) : FCanvas(Canvas) { FCanvas.PushClip(); }
-  ~TClipGuard() { FCanvas.PopClip(); }
+  explicit TClipGuard(TCanvas& Canvas) : FCanvas(Canvas), FUncaught(std::uncaught_exceptions()) {
+    FCanvas.PushClip();
+  }
+  ~TClipGuard() noexcept(false) {
+    if (std::uncaught_exceptions() > FUncaught) {
+      try {
+        FCanvas.PopClip();
+      } catch (...) {
+      }
+      return;
+    }
+    FCanvas.PopClip();
+  }
   TClipGuard(const TClipGuard&) = delete;
   TClipGuard& operator=(const TClipGuard&) = delete;
 
  private:
   TCanvas& FCanvas;
+  int FUncaught;  // exceptions in flight when the guard was made
 };
 
 }  // namespace FMX

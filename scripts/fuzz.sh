@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, fuzz preset) and runs each in turn for
+# the given number of seconds (default 60), one process at a time and at the
+# lowest priority. New inputs go to build/fuzz/work/<name>/, failing ones to
+# build/fuzz/artifacts/<name>/; the committed seeds (fuzz/corpus/<name>/) and
+# regressions (fuzz/regressions/<name>/) are read, never written.
+# Optional second argument: a regular expression selecting target names.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+filter=${2:-.}
+cmake --preset fuzz >/dev/null
+mapfile -t names < <(ls fuzz/fuzz_*.cpp | sed -E 's|fuzz/fuzz_(.*)\.cpp|\1|' | grep -E "$filter")
+cmake --build --preset fuzz --target "${names[@]/#/fuzz_}"
+status=0
+for name in "${names[@]}"; do
+  work=build/fuzz/work/$name artifacts=build/fuzz/artifacts/$name
+  mkdir -p "$work" "$artifacts"
+  echo "== $name (${seconds}s)"
+  # -jobs=1 runs one worker and writes its log to fuzz-0.log in the cwd.
+  (cd "$artifacts" && nice -n 19 "../../fuzz/fuzz_$name" -jobs=1 -workers=1 \
+      -max_total_time="$seconds" -timeout=10 -max_len=4096 -print_final_stats=1 \
+      -artifact_prefix="$PWD/" "$OLDPWD/$work" "$OLDPWD/fuzz/corpus/$name" "$OLDPWD/fuzz/regressions/$name" \
+      >/dev/null 2>&1) || status=1
+  grep -E "^(#[0-9]+.*(DONE|pulse)|stat::|==.*ERROR|SUMMARY)" "$artifacts/fuzz-0.log" | tail -6 || true
+done
+exit $status
