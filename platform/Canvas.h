@@ -20,6 +20,7 @@
 // - Nothing raises for degenerate geometry or an empty surface: such calls
 //   simply paint nothing.
 
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <span>
@@ -43,6 +44,9 @@ enum class TTextAlign : std::int32_t { Center = 0, Leading = 1, Trailing = 2 };
 
 enum class TFillTextFlag : std::uint8_t { RightToLeft = 0 };
 using TFillTextFlags = TSet<TFillTextFlag, std::uint8_t>;
+
+// Bytes of text that FillText draws at most (64 KiB).
+inline constexpr std::size_t MaxDrawnText = 65536;
 
 class VXFMX_API TCanvas : public TPersistent {
  public:
@@ -155,12 +159,18 @@ class VXFMX_API TCanvas : public TPersistent {
   // width (a word wider than the rectangle breaks between characters).
   // The block is aligned inside the rectangle horizontally and vertically;
   // text that does not fit overflows the rectangle (it is not clipped).
+  // Only the first MaxDrawnText bytes of a text are drawn (cut between
+  // characters): laying out more costs seconds and could never be read on a
+  // screen. Measuring has no such limit. When wrapping, a run of more than
+  // 128 bytes without a blank may also break after every 64 bytes.
   void FillText(const TRectF& Rect, std::string_view Text, bool WordWrap, float Opacity, TFillTextFlags Flags,
                 TTextAlign HTextAlign, TTextAlign VTextAlign = TTextAlign::Center);
 
   // Extent of the text laid out unwrapped in the current font, in canvas
   // units before the matrix: width of the widest line, height of all lines
-  // (an empty text is one empty line high).
+  // (an empty text is one empty line high). Lines break at "\n", "\r" and
+  // "\r\n". Any length is measured (long lines in parts whose widths are
+  // added, so kerning across a part's end is left out).
   float TextWidth(std::string_view Text) const;
   float TextHeight(std::string_view Text) const;
   TSizeF TextExtent(std::string_view Text) const;
