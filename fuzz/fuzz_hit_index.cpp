@@ -31,6 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
   TVXPathData P;
   P.SetData(Rest.Rest());
+  // Polygons hold a point about every unit of length: keep the paths small
+  // enough to flatten quickly.
+  const FMX::TRectF Bounds = P.GetBounds();
+  if (!(double(Bounds.Right) - Bounds.Left < 1e4) || !(double(Bounds.Bottom) - Bounds.Top < 1e4)) return 0;
+  for (const FMX::TPathPoint& Q : P.Points())
+    if (!(std::fabs(Q.Point.X) < 1e5) || !(std::fabs(Q.Point.Y) < 1e5)) return 0;
   const TVXPolygons& Polygons = P.ToPolygons();
   std::size_t Vertices = 0;
   for (const auto& Polygon : Polygons) Vertices += Polygon.size();

@@ -17,11 +17,13 @@ for name in "${names[@]}"; do
   work=build/fuzz/work/$name artifacts=build/fuzz/artifacts/$name
   mkdir -p "$work" "$artifacts"
   echo "== $name (${seconds}s)"
-  # -jobs=1 runs one worker and writes its log to fuzz-0.log in the cwd.
-  (cd "$artifacts" && nice -n 19 "../../fuzz/fuzz_$name" -jobs=1 -workers=1 \
+  # One worker process (-fork=1) that goes on after a finding, so that each
+  # target gets its full time; the log goes to fuzz-0.log.
+  (cd "$artifacts" && nice -n 19 "../../fuzz/fuzz_$name" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
       -max_total_time="$seconds" -timeout=10 -max_len=4096 -print_final_stats=1 \
       -artifact_prefix="$PWD/" "$OLDPWD/$work" "$OLDPWD/fuzz/corpus/$name" "$OLDPWD/fuzz/regressions/$name" \
-      >/dev/null 2>&1) || status=1
-  grep -E "^(#[0-9]+.*(DONE|pulse)|stat::|==.*ERROR|SUMMARY)" "$artifacts/fuzz-0.log" | tail -6 || true
+      >"$artifacts/fuzz-0.log" 2>&1) || status=1
+  grep -E "^(#[0-9]+: cov|INFO: fuzzed for|stat::|==.*ERROR|SUMMARY|.*check failed|.*crash-|.*timeout-)" \
+    "$artifacts/fuzz-0.log" | tail -8 || true
 done
 exit $status
