@@ -21,8 +21,8 @@ for name in "${names[@]}"; do
   # target gets its full time; the log goes to fuzz-0.log.
   (cd "$artifacts" && nice -n 19 "../../fuzz/fuzz_$name" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
       -max_total_time="$seconds" -timeout=10 -max_len=4096 -print_final_stats=1 \
-      -artifact_prefix="$PWD/" "$OLDPWD/$work" "$OLDPWD/fuzz/corpus/$name" "$OLDPWD/fuzz/regressions/$name" \
-      >"$artifacts/fuzz-0.log" 2>&1) || status=1
+      -artifact_prefix="$PWD/" "$OLDPWD/$work" "$OLDPWD/fuzz/corpus/$name" "$OLDPWD/fuzz/regressions/$name") \
+      >"$artifacts/fuzz-0.log" 2>&1 || status=1
   grep -E "^(#[0-9]+: cov|INFO: fuzzed for|stat::|==.*ERROR|SUMMARY|.*check failed|.*crash-|.*timeout-)" \
     "$artifacts/fuzz-0.log" | tail -8 || true
 done
