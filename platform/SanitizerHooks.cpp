@@ -6,9 +6,10 @@
 // and substitution calls) and fontconfig's one-time configuration parse.
 // A leak of ours that passes through fontconfig any other way is still
 // reported. Matching on callers needs whole stacks, and fontconfig is built
-// without frame pointers, so these builds also unwind malloc stacks the
-// slow, exact way. A program's own suppressions or options take precedence.
-// Nothing here exists in ordinary builds.
+// without frame pointers: run with ASAN_OPTIONS=fast_unwind_on_malloc=0
+// (the asan test preset does), or the fast unwinder stops inside fontconfig
+// and its cache allocations are reported. A program's own suppressions take
+// precedence. Nothing here exists in ordinary builds.
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -28,9 +29,5 @@ extern "C" __attribute__((visibility("default"))) const char* __lsan_default_sup
          "leak:FcConfigSubstituteWithPat\n"
          "leak:FcDefaultSubstitute\n"
          "leak:XML_ParseBuffer\n";
-}
-
-extern "C" __attribute__((visibility("default"))) const char* __asan_default_options() {
-  return "fast_unwind_on_malloc=0";
 }
 #endif
