@@ -5,7 +5,9 @@
 // paints.
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "FMX.VX.Graphics/VXPathData.h"
@@ -22,6 +24,25 @@ float Number(VXFuzz::TInput& In, double Lo, double Hi) {
   return In.Byte() < 32 ? In.Raw<float>() : float(In.Range(Lo, Hi));
 }
 
+// Brushes compared bit for bit: a NaN offset or thickness is "unchanged"
+// when it is the same NaN.
+template <typename T>
+bool Bits(const T& A, const T& B) {
+  return std::memcmp(&A, &B, sizeof A) == 0;
+}
+
+bool SameBits(const TBrush& A, const TBrush& B) {
+  const TGradient &GA = A.Gradient(), &GB = B.Gradient();
+  if (A.Kind() != B.Kind() || A.Color() != B.Color() || GA.Style() != GB.Style() ||
+      GA.Points().size() != GB.Points().size() || !Bits(GA.StartPosition(), GB.StartPosition()) ||
+      !Bits(GA.StopPosition(), GB.StopPosition()) || !Bits(GA.RadialCenter(), GB.RadialCenter()))
+    return false;
+  for (std::size_t I = 0; I < GA.Points().size(); ++I)
+    if (GA.Points()[I].Color != GB.Points()[I].Color || !Bits(GA.Points()[I].Offset, GB.Points()[I].Offset))
+      return false;
+  return true;
+}
+
 struct TState {
   TMatrix Matrix;
   TBrush Fill;
@@ -29,9 +50,20 @@ struct TState {
   std::int32_t Clip, Scene;
   explicit TState(const TCanvas& C)
       : Matrix(C.Matrix()), Fill(C.Fill()), Stroke(C.Stroke()), Clip(C.ClipDepth()), Scene(C.SceneDepth()) {}
-  bool operator==(const TState& O) const {
-    return std::memcmp(&Matrix, &O.Matrix, sizeof Matrix) == 0 && Fill.SameBrush(O.Fill) &&
-           Stroke.SameStroke(O.Stroke) && Clip == O.Clip && Scene == O.Scene;
+  // The parts that differ, "" when none.
+  std::string Diff(const TState& O) const {
+    std::string D;
+    if (std::memcmp(&Matrix, &O.Matrix, sizeof Matrix) != 0) D += "matrix ";
+    if (!SameBits(Fill, O.Fill)) D += "fill ";
+    const auto DA = Stroke.DashArray(), DB = O.Stroke.DashArray();
+    if (!SameBits(Stroke, O.Stroke) || !Bits(Stroke.Thickness(), O.Stroke.Thickness()) ||
+        Stroke.Cap() != O.Stroke.Cap() || Stroke.Join() != O.Stroke.Join() || Stroke.Dash() != O.Stroke.Dash() ||
+        !Bits(Stroke.DashOffset(), O.Stroke.DashOffset()) || DA.size() != DB.size() ||
+        (!DA.empty() && std::memcmp(DA.data(), DB.data(), DA.size() * sizeof(float)) != 0))
+      D += "stroke ";
+    if (Clip != O.Clip) D += "clip ";
+    if (Scene != O.Scene) D += "scene ";
+    return D;
   }
 };
 
@@ -101,7 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     }
   }
   C.EndScene();
-  VXFUZZ_CHECK(TState(C) == Before);
+  const std::string Changed = TState(C).Diff(Before);
+  if (!Changed.empty()) std::fprintf(stderr, "changed: %s\n", Changed.c_str());
+  VXFUZZ_CHECK(Changed.empty());
 
   // The canvas still paints.
   C.SetMatrix(TMatrix::Identity());
