@@ -40,20 +40,31 @@ void TVXCanvasSaveState::AssignTo(TPersistent& Dest) const {
     TPersistent::AssignTo(Dest);
     return;
   }
-  if (FParts.Contains(cspMatrix)) Canvas->SetMatrix(FMatrix);
-  if (FParts.Contains(cspFill)) Canvas->Fill().Assign(*FFill);
+  // Every saved part goes back even when writing one of them raises (a font
+  // change handler, a backend); the first error is raised at the end.
+  std::exception_ptr First;
+  auto Step = [&First](auto&& Write) {
+    try {
+      Write();
+    } catch (...) {
+      if (!First) First = std::current_exception();
+    }
+  };
+  if (FParts.Contains(cspMatrix)) Step([&] { Canvas->SetMatrix(FMatrix); });
+  if (FParts.Contains(cspFill)) Step([&] { Canvas->Fill().Assign(*FFill); });
   // A plain brush source leaves the stroke's own properties alone.
-  if (FParts.Contains(cspStrokeFill)) Canvas->Stroke().Assign(*FStroke);
-  if (FParts.Contains(cspFont)) Canvas->Font().Assign(*FFont);
+  if (FParts.Contains(cspStrokeFill)) Step([&] { Canvas->Stroke().Assign(*FStroke); });
+  if (FParts.Contains(cspFont)) Step([&] { Canvas->Font().Assign(*FFont); });
   if (FParts.Contains(cspStrokeProps)) {
-    Canvas->SetStrokeThickness(FStrokeThickness);
-    Canvas->SetStrokeCap(FStrokeCap);
-    Canvas->SetStrokeJoin(FStrokeJoin);
+    Step([&] { Canvas->SetStrokeThickness(FStrokeThickness); });
+    Step([&] { Canvas->SetStrokeCap(FStrokeCap); });
+    Step([&] { Canvas->SetStrokeJoin(FStrokeJoin); });
     // The custom pattern goes back first (that switches the style to
     // Custom); the saved style then wins.
-    Canvas->Stroke().SetCustomDash(FStrokeDashArray, FStrokeDashOffset);
-    Canvas->SetStrokeDash(FStrokeDash);
+    Step([&] { Canvas->Stroke().SetCustomDash(FStrokeDashArray, FStrokeDashOffset); });
+    Step([&] { Canvas->SetStrokeDash(FStrokeDash); });
   }
+  if (First) std::rethrow_exception(First);
 }
 
 std::unique_ptr<TVXCanvasSaveState> SaveState(const TCanvas& Canvas, TVXCanvasSaveParts Parts) {

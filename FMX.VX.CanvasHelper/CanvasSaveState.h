@@ -20,6 +20,8 @@
 //   properties, matrix; restore writes matrix, fill, stroke brush, font,
 //   stroke properties. The stroke brush is written before the stroke
 //   properties, so the saved thickness, cap, join and dash always win.
+// - Restore writes every saved part even when writing one raises (a font
+//   change handler may); the first error is raised once all are written.
 // - The stroke properties part holds thickness, cap, join, dash style and
 //   the custom dash pattern with its offset, so a custom dash comes back
 //   with its own pattern.

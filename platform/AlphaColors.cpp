@@ -166,7 +166,7 @@ bool TryStringToAlphaColor(std::string_view Text, TAlphaColor& Color) {
 TAlphaColor StringToAlphaColor(std::string_view Text) {
   TAlphaColor Color = 0;
   if (!TryStringToAlphaColor(Text, Color))
-    throw EConvertError("'" + std::string(Text) + "' is not a valid color");
+    throw EConvertError(QuoteForMessage(Text) + " is not a valid color");
   return Color;
 }
 

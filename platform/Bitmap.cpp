@@ -1,7 +1,11 @@
 #include "platform/Bitmap.h"
 
 #include <cairo.h>
+#include <png.h>
 
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/CairoCanvas.h"
@@ -37,6 +41,80 @@ TAlphaColor Unpremultiplied(std::uint32_t P) {
     return R > 255 ? 255u : R;
   };
   return (A << 24) | (Div((P >> 16) & 0xFF) << 16) | (Div((P >> 8) & 0xFF) << 8) | Div(P & 0xFF);
+}
+
+// PNG reading with libpng, row by row straight into the bitmap's pixels.
+struct TPngJob {
+  png_structp Png = nullptr;
+  png_infop Info = nullptr;
+  char Error[200] = "";
+  cairo_surface_t* Surface = nullptr;
+  png_uint_32 Width = 0, Height = 0;
+  bool TooLarge = false;
+};
+
+[[noreturn]] void PngError(png_structp Png, png_const_charp Message) {
+  auto* Job = static_cast<TPngJob*>(png_get_error_ptr(Png));
+  std::snprintf(Job->Error, sizeof Job->Error, "%s", Message ? Message : "unreadable PNG data");
+  png_longjmp(Png, 1);
+}
+
+void PngWarning(png_structp, png_const_charp) {}
+
+void PngRead(png_structp Png, png_bytep Data, std::size_t Length) {
+  if (std::fread(Data, 1, Length, static_cast<std::FILE*>(png_get_io_ptr(Png))) != Length)
+    png_error(Png, "unexpected end of file");
+}
+
+// libpng reports errors by longjmp back here, so this function holds no
+// object with a destructor: what it made is in Job for the caller to free.
+bool DecodePng(std::FILE* File, TPngJob& Job) {
+  if (setjmp(png_jmpbuf(Job.Png))) return false;
+  png_set_read_fn(Job.Png, File, PngRead);
+  png_set_sig_bytes(Job.Png, 8);
+  png_read_info(Job.Png, Job.Info);
+  Job.Width = png_get_image_width(Job.Png, Job.Info);
+  Job.Height = png_get_image_height(Job.Png, Job.Info);
+  if (std::uint64_t(Job.Width) * Job.Height > MaxBitmapPixels) {
+    Job.TooLarge = true;
+    return false;
+  }
+  // Everything becomes 8-bit RGBA.
+  const int Type = png_get_color_type(Job.Png, Job.Info);
+  png_set_expand(Job.Png);
+  png_set_strip_16(Job.Png);
+  if (Type == PNG_COLOR_TYPE_GRAY || Type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(Job.Png);
+  if (!(Type & PNG_COLOR_MASK_ALPHA) && !png_get_valid(Job.Png, Job.Info, PNG_INFO_tRNS))
+    png_set_filler(Job.Png, 0xFF, PNG_FILLER_AFTER);
+  const int Passes = png_set_interlace_handling(Job.Png);
+  png_read_update_info(Job.Png, Job.Info);
+  if (png_get_rowbytes(Job.Png, Job.Info) != std::size_t(Job.Width) * 4) {
+    std::snprintf(Job.Error, sizeof Job.Error, "unsupported pixel format");
+    return false;
+  }
+  Job.Surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, int(Job.Width), int(Job.Height));
+  if (cairo_surface_status(Job.Surface) != CAIRO_STATUS_SUCCESS) {
+    std::snprintf(Job.Error, sizeof Job.Error, "cannot allocate %u x %u pixels: %s", unsigned(Job.Width),
+                  unsigned(Job.Height), cairo_status_to_string(cairo_surface_status(Job.Surface)));
+    return false;
+  }
+  unsigned char* Data = cairo_image_surface_get_data(Job.Surface);
+  const int Stride = cairo_image_surface_get_stride(Job.Surface);
+  for (int Pass = 0; Pass < Passes; ++Pass)
+    for (png_uint_32 Y = 0; Y < Job.Height; ++Y) png_read_row(Job.Png, Data + std::ptrdiff_t(Y) * Stride, nullptr);
+  png_read_end(Job.Png, nullptr);
+  // RGBA bytes to premultiplied native ARGB words, in place.
+  for (png_uint_32 Y = 0; Y < Job.Height; ++Y) {
+    unsigned char* Row = Data + std::ptrdiff_t(Y) * Stride;
+    for (png_uint_32 X = 0; X < Job.Width; ++X) {
+      unsigned char* P = Row + std::size_t(X) * 4;
+      const std::uint32_t Word = Premultiplied((std::uint32_t(P[3]) << 24) | (std::uint32_t(P[0]) << 16) |
+                                               (std::uint32_t(P[1]) << 8) | P[2]);
+      std::memcpy(P, &Word, 4);
+    }
+  }
+  cairo_surface_mark_dirty(Job.Surface);
+  return true;
 }
 
 }  // namespace
@@ -118,34 +196,31 @@ void TBitmap::SaveToFile(const std::string& FileName) const {
 }
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
-  cairo_surface_t* Loaded = cairo_image_surface_create_from_png(FileName.c_str());
-  const cairo_status_t Status = cairo_surface_status(Loaded);
-  if (Status != CAIRO_STATUS_SUCCESS) {
-    cairo_surface_destroy(Loaded);
-    const char* Reason = Status == CAIRO_STATUS_FILE_NOT_FOUND ? "file not found"
-                         : Status == CAIRO_STATUS_READ_ERROR   ? "not a readable PNG image"
-                         : Status == CAIRO_STATUS_NO_MEMORY    ? "out of memory"
-                                                               : cairo_status_to_string(Status);
+  const auto Fail = [&FileName](const std::string& Reason) {
     throw EBitmapError("Cannot load bitmap from \"" + FileName + "\": " + Reason);
+  };
+  std::FILE* File = std::fopen(FileName.c_str(), "rb");
+  if (!File) Fail(errno == ENOENT ? std::string("file not found") : std::string(std::strerror(errno)));
+  unsigned char Signature[8] = {};
+  const std::size_t Got = std::fread(Signature, 1, sizeof Signature, File);
+  if (Got != sizeof Signature || png_sig_cmp(Signature, 0, sizeof Signature) != 0) {
+    std::fclose(File);
+    Fail(Got == 0 ? "the file is empty" : "not a PNG file");
   }
-  const std::int32_t W = cairo_image_surface_get_width(Loaded), H = cairo_image_surface_get_height(Loaded);
-  cairo_surface_t* Surface = Loaded;
-  if (cairo_image_surface_get_format(Loaded) != CAIRO_FORMAT_ARGB32) {
-    // Grey, RGB and the like: convert so that every bitmap is ARGB32.
-    try {
-      Surface = NewSurface(W, H);
-    } catch (...) {
-      cairo_surface_destroy(Loaded);
-      throw;
-    }
-    cairo_t* Cr = cairo_create(Surface);
-    cairo_set_source_surface(Cr, Loaded, 0, 0);
-    cairo_set_operator(Cr, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(Cr);
-    cairo_destroy(Cr);
-    cairo_surface_destroy(Loaded);
+  TPngJob Job;
+  Job.Png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &Job, PngError, PngWarning);
+  if (Job.Png) Job.Info = png_create_info_struct(Job.Png);
+  const bool Ok = Job.Info && DecodePng(File, Job);
+  if (Job.Png) png_destroy_read_struct(&Job.Png, Job.Info ? &Job.Info : nullptr, nullptr);
+  std::fclose(File);
+  if (!Ok) {
+    if (Job.Surface) cairo_surface_destroy(Job.Surface);
+    if (Job.TooLarge)
+      Fail("the image has " + SizeText(std::int32_t(Job.Width), std::int32_t(Job.Height)) +
+           " pixels, more than the limit of " + std::to_string(MaxBitmapPixels));
+    Fail(Job.Error[0] ? std::string(Job.Error) : std::string("out of memory"));
   }
-  Replace(Surface, W, H);
+  Replace(Job.Surface, std::int32_t(Job.Width), std::int32_t(Job.Height));
 }
 
 void TBitmap::Assign(const TPersistent& Source) {

@@ -32,6 +32,9 @@ class VXFMX_API EBitmapError : public Exception {
   using Exception::Exception;
 };
 
+// Pixels a PNG file may hold to be loaded (2^28, 1 GiB of ARGB).
+inline constexpr std::uint64_t MaxBitmapPixels = std::uint64_t(1) << 28;
+
 class VXFMX_API TBitmap : public TPersistent {
  public:
   TBitmap();
@@ -65,7 +68,10 @@ class VXFMX_API TBitmap : public TPersistent {
 
   // PNG files. SaveToFile of an empty bitmap raises EBitmapError, since a
   // PNG image has at least one pixel. LoadFromFile replaces size and pixels
-  // only when the whole file could be read.
+  // only when the whole file could be read; otherwise EBitmapError names the
+  // file and what is wrong with it (not found, not a PNG file, a CRC error,
+  // corrupt data, a bad header, more than MaxBitmapPixels pixels). Pixels
+  // are decoded straight into the bitmap: no second copy of the image.
   void SaveToFile(const std::string& FileName) const;
   void LoadFromFile(const std::string& FileName);
 

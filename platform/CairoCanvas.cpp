@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/CairoGeometry_p.h"
 #include "platform/CairoText_p.h"
 #include "platform/Math.h"
 #include "platform/PathData.h"
@@ -15,6 +16,12 @@
 namespace FMX {
 
 namespace {
+
+// Dash periods below this many device pixels are drawn solid.
+constexpr double MinDashPeriod = 0.5;
+
+using CairoGeometry::TPt;
+using CairoGeometry::TSink;
 
 // Control-point distance of a cubic quarter circle of radius 1.
 constexpr double Kappa = 0.55228474983079339840;
@@ -36,26 +43,16 @@ TBox Normalised(const TRectF& Rect) {
           std::max<double>(Rect.Left, Rect.Right), std::max<double>(Rect.Top, Rect.Bottom)};
 }
 
-// Whether Box, under the context's current matrix, stays within the device
-// range Cairo rasterises. Curves far beyond it come out wrong or bring
-// Cairo down, so such shapes are not painted.
-bool InCairoRange(cairo_t* Cr, const TBox& Box) {
-  constexpr double Limit = 1073741824.0;  // 2^30 device units
-  for (double X : {Box.L, Box.R})
-    for (double Y : {Box.T, Box.B}) {
-      double DX = X, DY = Y;
-      cairo_user_to_device(Cr, &DX, &DY);
-      if (!(std::fabs(DX) <= Limit && std::fabs(DY) <= Limit)) return false;
-    }
-  return true;
-}
-
 // Rectangle path, clockwise on screen from the top edge; see TCanvas::FillRect.
-void AddRectPath(cairo_t* Cr, const TBox& Box, float XRadius, float YRadius, TCorners Corners, TCornerType Type) {
+void AddRectPath(TSink& Cr, const TBox& Box, float XRadius, float YRadius, TCorners Corners, TCornerType Type) {
   const double W = Box.R - Box.L, H = Box.B - Box.T;
   const double RX = std::min<double>(std::fabs(XRadius), W / 2), RY = std::min<double>(std::fabs(YRadius), H / 2);
   if (!(RX > 0) || !(RY > 0) || Corners.Empty()) {
-    cairo_rectangle(Cr, Box.L, Box.T, W, H);
+    Cr.MoveTo({Box.L, Box.T});
+    Cr.LineTo({Box.R, Box.T});
+    Cr.LineTo({Box.R, Box.B});
+    Cr.LineTo({Box.L, Box.B});
+    Cr.Close();
     return;
   }
   struct TCornerInfo {
@@ -70,63 +67,60 @@ void AddRectPath(cairo_t* Cr, const TBox& Box, float XRadius, float YRadius, TCo
       {TCorner::BottomLeft, Box.L, Box.B, -1, 0, 0, -1},
       {TCorner::TopLeft, Box.L, Box.T, 0, -1, 1, 0},
   };
-  cairo_move_to(Cr, Box.L + (Corners.Contains(TCorner::TopLeft) ? RX : 0), Box.T);
+  Cr.MoveTo({Box.L + (Corners.Contains(TCorner::TopLeft) ? RX : 0), Box.T});
   for (const TCornerInfo& C : Info) {
     if (!Corners.Contains(C.Corner)) {
-      cairo_line_to(Cr, C.PX, C.PY);
+      Cr.LineTo({C.PX, C.PY});
       continue;
     }
     // Radius along the arriving and the leaving edge.
     const double RIn = C.InX != 0 ? RX : RY, ROut = C.OutX != 0 ? RX : RY;
     const double AX = C.PX - C.InX * RIn, AY = C.PY - C.InY * RIn;
     const double BX = C.PX + C.OutX * ROut, BY = C.PY + C.OutY * ROut;
-    cairo_line_to(Cr, AX, AY);
+    Cr.LineTo({AX, AY});
     switch (Type) {
       case TCornerType::Round:
-        cairo_curve_to(Cr, AX + C.InX * Kappa * RIn, AY + C.InY * Kappa * RIn, BX - C.OutX * Kappa * ROut,
-                       BY - C.OutY * Kappa * ROut, BX, BY);
+        Cr.CurveTo({AX + C.InX * Kappa * RIn, AY + C.InY * Kappa * RIn}, {BX - C.OutX * Kappa * ROut, BY - C.OutY * Kappa * ROut}, {BX, BY});
         break;
       case TCornerType::Bevel:
-        cairo_line_to(Cr, BX, BY);
+        Cr.LineTo({BX, BY});
         break;
       case TCornerType::InnerRound:  // quarter ellipse around the corner point
-        cairo_curve_to(Cr, AX + C.OutX * Kappa * ROut, AY + C.OutY * Kappa * ROut, BX - C.InX * Kappa * RIn,
-                       BY - C.InY * Kappa * RIn, BX, BY);
+        Cr.CurveTo({AX + C.OutX * Kappa * ROut, AY + C.OutY * Kappa * ROut}, {BX - C.InX * Kappa * RIn, BY - C.InY * Kappa * RIn}, {BX, BY});
         break;
       case TCornerType::InnerLine:  // square notch
-        cairo_line_to(Cr, AX + C.OutX * ROut, AY + C.OutY * ROut);
-        cairo_line_to(Cr, BX, BY);
+        Cr.LineTo({AX + C.OutX * ROut, AY + C.OutY * ROut});
+        Cr.LineTo({BX, BY});
         break;
     }
   }
-  cairo_close_path(Cr);
+  Cr.Close();
 }
 
-void AddEllipsePath(cairo_t* Cr, const TBox& Box) {
+void AddEllipsePath(TSink& Cr, const TBox& Box) {
   const double CX = (Box.L + Box.R) / 2, CY = (Box.T + Box.B) / 2;
   const double RX = (Box.R - Box.L) / 2, RY = (Box.B - Box.T) / 2;
   const double KX = Kappa * RX, KY = Kappa * RY;
-  cairo_move_to(Cr, CX + RX, CY);
-  cairo_curve_to(Cr, CX + RX, CY + KY, CX + KX, CY + RY, CX, CY + RY);
-  cairo_curve_to(Cr, CX - KX, CY + RY, CX - RX, CY + KY, CX - RX, CY);
-  cairo_curve_to(Cr, CX - RX, CY - KY, CX - KX, CY - RY, CX, CY - RY);
-  cairo_curve_to(Cr, CX + KX, CY - RY, CX + RX, CY - KY, CX + RX, CY);
-  cairo_close_path(Cr);
+  Cr.MoveTo({CX + RX, CY});
+  Cr.CurveTo({CX + RX, CY + KY}, {CX + KX, CY + RY}, {CX, CY + RY});
+  Cr.CurveTo({CX - KX, CY + RY}, {CX - RX, CY + KY}, {CX - RX, CY});
+  Cr.CurveTo({CX - RX, CY - KY}, {CX - KX, CY - RY}, {CX, CY - RY});
+  Cr.CurveTo({CX + KX, CY - RY}, {CX + RX, CY - KY}, {CX + RX, CY});
+  Cr.Close();
 }
 
 // Elliptical arc in cubic pieces of at most a quarter turn.
-void AddArcPath(cairo_t* Cr, double CX, double CY, double RX, double RY, double Start, double Sweep) {
+void AddArcPath(TSink& Cr, double CX, double CY, double RX, double RY, double Start, double Sweep) {
   const int Pieces = std::max(1, int(std::ceil(std::fabs(Sweep) / 90 - 1e-9)));
   const double Step = Sweep / Pieces * (Pi / 180);
   const double H = 4.0 / 3.0 * std::tan(Step / 4);
   double A = Start * (Pi / 180);
   double C = std::cos(A), S = std::sin(A);
-  cairo_move_to(Cr, CX + RX * C, CY + RY * S);
+  Cr.MoveTo({CX + RX * C, CY + RY * S});
   for (int I = 0; I < Pieces; ++I) {
     const double B = A + Step;
     const double C2 = std::cos(B), S2 = std::sin(B);
-    cairo_curve_to(Cr, CX + RX * (C - H * S), CY + RY * (S + H * C), CX + RX * (C2 + H * S2),
-                   CY + RY * (S2 - H * C2), CX + RX * C2, CY + RY * S2);
+    Cr.CurveTo({CX + RX * (C - H * S), CY + RY * (S + H * C)}, {CX + RX * (C2 + H * S2), CY + RY * (S2 - H * C2)}, {CX + RX * C2, CY + RY * S2});
     A = B;
     C = C2;
     S = S2;
@@ -134,29 +128,29 @@ void AddArcPath(cairo_t* Cr, double CX, double CY, double RX, double RY, double 
 }
 
 // False (and nothing built) when the path holds a non-finite coordinate.
-bool AddPathData(cairo_t* Cr, const TPathData& Path) {
+bool AddPathData(TSink& Cr, const TPathData& Path) {
   for (const TPathPoint& P : Path.Points())
     if (!Finite(P.Point)) return false;
   bool HasCurrent = false;
   for (const TPathSegment& S : Path.Segments()) {
     switch (S.Kind) {
       case TPathPointKind::MoveTo:
-        cairo_move_to(Cr, S.Pt(0).X, S.Pt(0).Y);
+        Cr.MoveTo({S.Pt(0).X, S.Pt(0).Y});
         HasCurrent = true;
         break;
       case TPathPointKind::LineTo:
-        if (!HasCurrent) cairo_move_to(Cr, S.Start.X, S.Start.Y);
-        cairo_line_to(Cr, S.Pt(0).X, S.Pt(0).Y);
+        if (!HasCurrent) Cr.MoveTo({S.Start.X, S.Start.Y});
+        Cr.LineTo({S.Pt(0).X, S.Pt(0).Y});
         HasCurrent = true;
         break;
       case TPathPointKind::CurveTo:
         if (!S.IsCompleteCurve()) break;
-        if (!HasCurrent) cairo_move_to(Cr, S.Start.X, S.Start.Y);
-        cairo_curve_to(Cr, S.Pt(0).X, S.Pt(0).Y, S.Pt(1).X, S.Pt(1).Y, S.Pt(2).X, S.Pt(2).Y);
+        if (!HasCurrent) Cr.MoveTo({S.Start.X, S.Start.Y});
+        Cr.CurveTo({S.Pt(0).X, S.Pt(0).Y}, {S.Pt(1).X, S.Pt(1).Y}, {S.Pt(2).X, S.Pt(2).Y});
         HasCurrent = true;
         break;
       case TPathPointKind::Close:
-        if (HasCurrent) cairo_close_path(Cr);
+        if (HasCurrent) Cr.Close();
         break;
     }
   }
@@ -223,6 +217,8 @@ bool TCairoCanvas::PrepareMatrix() {
     const double Det = Total.xx * Total.yy - Total.yx * Total.xy;
     FMatrixUsable = std::isfinite(Det) && Det != 0 && std::isfinite(Total.x0) && std::isfinite(Total.y0);
     if (FMatrixUsable) cairo_set_matrix(FCr, &Total);
+    FTotal[0] = Total.xx, FTotal[1] = Total.yx, FTotal[2] = Total.xy;
+    FTotal[3] = Total.yy, FTotal[4] = Total.x0, FTotal[5] = Total.y0;
     FMatrixDirty = false;
   }
   return FMatrixUsable;
@@ -326,85 +322,131 @@ void TCairoCanvas::ApplyLineStyle() {
     cairo_set_line_join(FCr, J);
     FLineJoin = S.Join();
   }
-  const TStrokeDash D = S.Dash();
-  if (!FLineKnown || D != FLineDash || D == TStrokeDash::Custom || (D != TStrokeDash::Solid && T != FLineDashThickness)) {
-    static constexpr double DashPattern[] = {3, 1};
-    static constexpr double DotPattern[] = {1, 1};
-    static constexpr double DashDotPattern[] = {3, 1, 1, 1};
-    static constexpr double DashDotDotPattern[] = {3, 1, 1, 1, 1, 1};
-    std::span<const double> Unit;
-    std::array<double, 16> Small;
-    std::vector<double> Large;
-    double Offset = 0;
-    switch (D) {
-      case TStrokeDash::Solid: break;
-      case TStrokeDash::Dash: Unit = DashPattern; break;
-      case TStrokeDash::Dot: Unit = DotPattern; break;
-      case TStrokeDash::DashDot: Unit = DashDotPattern; break;
-      case TStrokeDash::DashDotDot: Unit = DashDotDotPattern; break;
-      case TStrokeDash::Custom: {
-        const auto Array = S.DashArray();
-        double Sum = 0;
-        bool Valid = !Array.empty() && std::isfinite(S.DashOffset());
-        for (const float V : Array) {
-          Valid = Valid && std::isfinite(V) && V >= 0;
-          Sum += V;
-        }
-        if (!Valid || !(Sum > 0) || !std::isfinite(Sum)) break;
-        double* Out = Small.data();
-        if (Array.size() > Small.size()) {
-          Large.resize(Array.size());
-          Out = Large.data();
-        }
-        for (std::size_t I = 0; I < Array.size(); ++I) Out[I] = Array[I];
-        Unit = {Out, Array.size()};
-        Offset = S.DashOffset();
-        break;
-      }
-    }
-    if (Unit.empty()) {
-      cairo_set_dash(FCr, nullptr, 0, 0);
-    } else {
-      std::array<double, 16> ScaledSmall;
-      std::vector<double> ScaledLarge;
-      double* Scaled = ScaledSmall.data();
-      if (Unit.size() > ScaledSmall.size()) {
-        ScaledLarge.resize(Unit.size());
-        Scaled = ScaledLarge.data();
-      }
-      for (std::size_t I = 0; I < Unit.size(); ++I) Scaled[I] = Unit[I] * T;
-      cairo_set_dash(FCr, Scaled, int(Unit.size()), Offset * T);
-    }
-    FLineDash = D;
-    FLineDashThickness = T;
-  }
+  // Dashes are set per stroke (each visible run has its own phase); between
+  // strokes the context holds none.
+  if (!FLineKnown) cairo_set_dash(FCr, nullptr, 0, 0);
   FLineKnown = true;
 }
 
-void TCairoCanvas::FillCurrentPath(double Alpha, double X0, double Y0, double X1, double Y1) {
-  if (SetBrushSource(Fill(), Alpha, X0, Y0, X1, Y1))
+CairoGeometry::TAffine TCairoCanvas::Total() const {
+  return {FTotal[0], FTotal[1], FTotal[2], FTotal[3], FTotal[4], FTotal[5]};
+}
+
+void TCairoCanvas::SetTotal() {
+  cairo_matrix_t M;
+  cairo_matrix_init(&M, FTotal[0], FTotal[1], FTotal[2], FTotal[3], FTotal[4], FTotal[5]);
+  cairo_set_matrix(FCr, &M);
+}
+
+template <typename TBuild>
+void TCairoCanvas::FillShape(double Alpha, const TGradientBox& Box, TBuild&& Build) {
+  cairo_new_path(FCr);
+  cairo_identity_matrix(FCr);
+  CairoGeometry::TFillSink Sink(FCr, Total(), CairoGeometry::VisibleBox(FCr).Grown(2));
+  Build(Sink);
+  SetTotal();
+  if (SetBrushSource(Fill(), Alpha, Box.X0, Box.Y0, Box.X1, Box.Y1))
     cairo_fill(FCr);
   else
     cairo_new_path(FCr);
 }
 
-void TCairoCanvas::StrokeCurrentPath(double Alpha, double X0, double Y0, double X1, double Y1) {
-  if (SetBrushSource(Stroke(), Alpha, X0, Y0, X1, Y1))
-    cairo_stroke(FCr);
-  else
+template <typename TBuild>
+void TCairoCanvas::StrokeShape(double Alpha, const TGradientBox& Box, TBuild&& Build) {
+  using namespace CairoGeometry;
+  const TStrokeBrush& S = Stroke();
+  const double T = S.Thickness();
+  const TAffine M = Total();
+  const double Scale = M.MaxScale();
+  cairo_identity_matrix(FCr);
+  const CairoGeometry::TBox Visible = VisibleBox(FCr);
+  SetTotal();
+
+  // The dash pattern in canvas units.
+  TDash Dash;
+  static constexpr double DashPattern[] = {3, 1};
+  static constexpr double DotPattern[] = {1, 1};
+  static constexpr double DashDotPattern[] = {3, 1, 1, 1};
+  static constexpr double DashDotDotPattern[] = {3, 1, 1, 1, 1, 1};
+  std::span<const double> Unit;
+  switch (S.Dash()) {
+    case TStrokeDash::Solid: break;
+    case TStrokeDash::Dash: Unit = DashPattern; break;
+    case TStrokeDash::Dot: Unit = DotPattern; break;
+    case TStrokeDash::DashDot: Unit = DashDotPattern; break;
+    case TStrokeDash::DashDotDot: Unit = DashDotDotPattern; break;
+    case TStrokeDash::Custom: {
+      const auto Array = S.DashArray();
+      double Sum = 0;
+      bool Valid = !Array.empty() && std::isfinite(S.DashOffset());
+      for (const float V : Array) {
+        Valid = Valid && std::isfinite(V) && V >= 0;
+        Sum += V;
+      }
+      if (!Valid || !(Sum > 0) || !std::isfinite(Sum)) break;
+      for (const float V : Array) Dash.Pattern.push_back(double(V) * T);
+      // An odd count repeats, as on paper: on-off-on, off-on-off.
+      if (Array.size() % 2) Dash.Pattern.insert(Dash.Pattern.end(), Dash.Pattern.begin(), Dash.Pattern.end());
+      Dash.Offset = double(S.DashOffset()) * T;
+      break;
+    }
+  }
+  for (const double U : Unit) Dash.Pattern.push_back(U * T);
+  if (!Dash.Pattern.empty()) {
+    const double Period = Dash.Period();
+    if (!(Period * Scale >= MinDashPeriod) || !std::isfinite(Period)) {
+      // Dashes far below a pixel: solid, as light as the dashes would be on
+      // average.
+      double On = 0;
+      for (std::size_t I = 0; I < Dash.Pattern.size(); I += 2) On += Dash.Pattern[I];
+      Alpha *= Period > 0 ? std::min(1.0, On / Period) : 1.0;
+      Dash.Pattern.clear();
+    }
+  }
+
+  const bool Round = S.Cap() == TStrokeCap::Round;
+  const TJoinStyle Join = S.Join() == TStrokeJoin::Round   ? TJoinStyle::Round
+                          : S.Join() == TStrokeJoin::Bevel ? TJoinStyle::Bevel
+                                                           : TJoinStyle::Miter;
+  if (T * Scale > Visible.Diagonal()) {
+    // Wider than the target: the stroke's parts that reach it, as fills.
     cairo_new_path(FCr);
+    cairo_identity_matrix(FCr);
+    TFillSink Out(FCr, M, Visible.Grown(2));
+    TWideStroke Wide(Out, M, Visible.Grown(2), T / 2, Round ? TCapStyle::Round : TCapStyle::Flat, Join, Dash);
+    Build(Wide);
+    Wide.Finish();
+    SetTotal();
+    if (SetBrushSource(Stroke(), Alpha, Box.X0, Box.Y0, Box.X1, Box.Y1)) {
+      cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_WINDING);
+      cairo_fill(FCr);
+      cairo_set_fill_rule(FCr, CAIRO_FILL_RULE_EVEN_ODD);
+    } else {
+      cairo_new_path(FCr);
+    }
+    return;
+  }
+  // Pieces farther out than the stroke reaches (miters up to Cairo's limit
+  // of 10 half widths) cannot touch the visible area.
+  const double Reach = T / 2 * Scale * (Join == TJoinStyle::Miter ? 10 : 1) + 2;
+  TStrokeSink Sink(M, Visible.Grown(Reach));
+  Build(Sink);
+  if (Sink.Empty() || !SetBrushSource(Stroke(), Alpha, Box.X0, Box.Y0, Box.X1, Box.Y1)) return;
+  cairo_matrix_t Matrix;
+  cairo_get_matrix(FCr, &Matrix);
+  Sink.Stroke(FCr, Matrix, Dash);
+  if (!Dash.Pattern.empty()) cairo_set_dash(FCr, nullptr, 0, 0);
 }
 
-void TCairoCanvas::FillCurrentPath(double Alpha) {
-  double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
-  if (Fill().Kind() == TBrushKind::Gradient) cairo_path_extents(FCr, &X0, &Y0, &X1, &Y1);
-  FillCurrentPath(Alpha, X0, Y0, X1, Y1);
-}
-
-void TCairoCanvas::StrokeCurrentPath(double Alpha) {
-  double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
-  if (Stroke().Kind() == TBrushKind::Gradient) cairo_path_extents(FCr, &X0, &Y0, &X1, &Y1);
-  StrokeCurrentPath(Alpha, X0, Y0, X1, Y1);
+void TCairoCanvas::AddClipRect(double L, double T, double R, double B) {
+  cairo_identity_matrix(FCr);
+  CairoGeometry::TFillSink Sink(FCr, Total(), CairoGeometry::VisibleBox(FCr).Grown(2));
+  Sink.MoveTo({L, T});
+  Sink.LineTo({R, T});
+  Sink.LineTo({R, B});
+  Sink.LineTo({L, B});
+  Sink.Close();
+  SetTotal();
 }
 
 // --- Scenes and clip --------------------------------------------------------
@@ -422,7 +464,7 @@ void TCairoCanvas::DoIntersectClipRect(const TRectF& Rect) {
   cairo_new_path(FCr);
   if (PrepareMatrix() && Finite(Rect)) {
     const TBox B = Normalised(Rect);
-    cairo_rectangle(FCr, B.L, B.T, B.R - B.L, B.B - B.T);
+    AddClipRect(B.L, B.T, B.R, B.B);
   } else {
     // An empty rectangle is empty in any user space.
     cairo_rectangle(FCr, 0, 0, 0, 0);
@@ -458,8 +500,7 @@ void TCairoCanvas::DoFillRect(const TRectF& Rect, float XRadius, float YRadius, 
   double Alpha;
   if (!Finite(Rect) || !PrepareFill(Opacity, Alpha)) return;
   const TBox B = Normalised(Rect);
-  AddRectPath(FCr, B, XRadius, YRadius, Corners, CornerType);
-  FillCurrentPath(Alpha, B.L, B.T, B.R, B.B);
+  FillShape(Alpha, {B.L, B.T, B.R, B.B}, [&](TSink& S) { AddRectPath(S, B, XRadius, YRadius, Corners, CornerType); });
 }
 
 void TCairoCanvas::DoDrawRect(const TRectF& Rect, float XRadius, float YRadius, TCorners Corners, float Opacity,
@@ -467,34 +508,30 @@ void TCairoCanvas::DoDrawRect(const TRectF& Rect, float XRadius, float YRadius, 
   double Alpha;
   if (!Finite(Rect) || !PrepareStroke(Opacity, Alpha)) return;
   const TBox B = Normalised(Rect);
-  AddRectPath(FCr, B, XRadius, YRadius, Corners, CornerType);
-  StrokeCurrentPath(Alpha, B.L, B.T, B.R, B.B);
+  StrokeShape(Alpha, {B.L, B.T, B.R, B.B}, [&](TSink& S) { AddRectPath(S, B, XRadius, YRadius, Corners, CornerType); });
 }
 
 void TCairoCanvas::DoFillEllipse(const TRectF& Rect, float Opacity) {
   double Alpha;
   if (!Finite(Rect) || !PrepareFill(Opacity, Alpha)) return;
   const TBox B = Normalised(Rect);
-  if (!InCairoRange(FCr, B)) return;
-  AddEllipsePath(FCr, B);
-  FillCurrentPath(Alpha, B.L, B.T, B.R, B.B);
+  FillShape(Alpha, {B.L, B.T, B.R, B.B}, [&](TSink& S) { AddEllipsePath(S, B); });
 }
 
 void TCairoCanvas::DoDrawEllipse(const TRectF& Rect, float Opacity) {
   double Alpha;
   if (!Finite(Rect) || !PrepareStroke(Opacity, Alpha)) return;
   const TBox B = Normalised(Rect);
-  if (!InCairoRange(FCr, B)) return;
-  AddEllipsePath(FCr, B);
-  StrokeCurrentPath(Alpha, B.L, B.T, B.R, B.B);
+  StrokeShape(Alpha, {B.L, B.T, B.R, B.B}, [&](TSink& S) { AddEllipsePath(S, B); });
 }
 
 void TCairoCanvas::DoDrawLine(const TPointF& P1, const TPointF& P2, float Opacity) {
   double Alpha;
   if (!Finite(P1) || !Finite(P2) || !PrepareStroke(Opacity, Alpha)) return;
-  cairo_move_to(FCr, P1.X, P1.Y);
-  cairo_line_to(FCr, P2.X, P2.Y);
-  StrokeCurrentPath(Alpha, P1.X, P1.Y, P2.X, P2.Y);
+  StrokeShape(Alpha, {P1.X, P1.Y, P2.X, P2.Y}, [&](TSink& S) {
+    S.MoveTo({P1.X, P1.Y});
+    S.LineTo({P2.X, P2.Y});
+  });
 }
 
 void TCairoCanvas::DoDrawArc(const TPointF& Center, const TPointF& Radius, float StartAngle, float SweepAngle,
@@ -504,45 +541,69 @@ void TCairoCanvas::DoDrawArc(const TPointF& Center, const TPointF& Radius, float
       SweepAngle == 0 || !PrepareStroke(Opacity, Alpha))
     return;
   const double Sweep = std::clamp<double>(SweepAngle, -360, 360);
-  AddArcPath(FCr, Center.X, Center.Y, Radius.X, Radius.Y, StartAngle, Sweep);
-  StrokeCurrentPath(Alpha, double(Center.X) - std::fabs(Radius.X), double(Center.Y) - std::fabs(Radius.Y),
-                    double(Center.X) + std::fabs(Radius.X), double(Center.Y) + std::fabs(Radius.Y));
+  const TGradientBox Box{double(Center.X) - std::fabs(Radius.X), double(Center.Y) - std::fabs(Radius.Y),
+                         double(Center.X) + std::fabs(Radius.X), double(Center.Y) + std::fabs(Radius.Y)};
+  StrokeShape(Alpha, Box, [&](TSink& S) { AddArcPath(S, Center.X, Center.Y, Radius.X, Radius.Y, StartAngle, Sweep); });
 }
+
+namespace {
+
+// What a path's gradient spans: the box of all its points.
+bool PathBox(const TPathData& Path, TCairoCanvas::TGradientBox& Box) {
+  bool Any = false;
+  for (const TPathPoint& P : Path.Points()) {
+    if (!Finite(P.Point)) return false;
+    if (!Any) Box = {P.Point.X, P.Point.Y, P.Point.X, P.Point.Y};
+    Box.X0 = std::min<double>(Box.X0, P.Point.X), Box.Y0 = std::min<double>(Box.Y0, P.Point.Y);
+    Box.X1 = std::max<double>(Box.X1, P.Point.X), Box.Y1 = std::max<double>(Box.Y1, P.Point.Y);
+    Any = true;
+  }
+  return Any;
+}
+
+}  // namespace
 
 void TCairoCanvas::DoFillPath(const TPathData& Path, float Opacity) {
   double Alpha;
-  if (Path.IsEmpty() || !PrepareFill(Opacity, Alpha)) return;
-  if (AddPathData(FCr, Path))
-    FillCurrentPath(Alpha);
-  else
-    cairo_new_path(FCr);
+  TGradientBox Box;
+  if (Path.IsEmpty() || !PrepareFill(Opacity, Alpha) || !PathBox(Path, Box)) return;
+  FillShape(Alpha, Box, [&](TSink& S) { AddPathData(S, Path); });
 }
 
 void TCairoCanvas::DoDrawPath(const TPathData& Path, float Opacity) {
   double Alpha;
-  if (Path.IsEmpty() || !PrepareStroke(Opacity, Alpha)) return;
-  if (AddPathData(FCr, Path))
-    StrokeCurrentPath(Alpha);
-  else
-    cairo_new_path(FCr);
+  TGradientBox Box;
+  if (Path.IsEmpty() || !PrepareStroke(Opacity, Alpha) || !PathBox(Path, Box)) return;
+  StrokeShape(Alpha, Box, [&](TSink& S) { AddPathData(S, Path); });
 }
 
 void TCairoCanvas::DoDrawPolygon(std::span<const TPointF> Points, float Opacity) {
   double Alpha;
   if (Points.size() < 2 || !PrepareStroke(Opacity, Alpha)) return;
-  std::size_t I = 0;
-  while (I < Points.size()) {
-    // One run of finite points.
-    while (I < Points.size() && !Finite(Points[I])) ++I;
-    const std::size_t First = I;
-    while (I < Points.size() && Finite(Points[I])) ++I;
-    const std::size_t Count = I - First;
-    if (Count < 2) continue;
-    cairo_move_to(FCr, Points[First].X, Points[First].Y);
-    for (std::size_t K = First + 1; K < I; ++K) cairo_line_to(FCr, Points[K].X, Points[K].Y);
-    if (Count >= 3 && Points[I - 1] == Points[First]) cairo_close_path(FCr);
+  TGradientBox Box;
+  bool Any = false;
+  for (const TPointF& P : Points) {
+    if (!Finite(P)) continue;
+    if (!Any) Box = {P.X, P.Y, P.X, P.Y};
+    Box.X0 = std::min<double>(Box.X0, P.X), Box.Y0 = std::min<double>(Box.Y0, P.Y);
+    Box.X1 = std::max<double>(Box.X1, P.X), Box.Y1 = std::max<double>(Box.Y1, P.Y);
+    Any = true;
   }
-  StrokeCurrentPath(Alpha);
+  if (!Any) return;
+  StrokeShape(Alpha, Box, [&](TSink& S) {
+    std::size_t I = 0;
+    while (I < Points.size()) {
+      // One run of finite points.
+      while (I < Points.size() && !Finite(Points[I])) ++I;
+      const std::size_t First = I;
+      while (I < Points.size() && Finite(Points[I])) ++I;
+      const std::size_t Count = I - First;
+      if (Count < 2) continue;
+      S.MoveTo({Points[First].X, Points[First].Y});
+      for (std::size_t K = First + 1; K < I; ++K) S.LineTo({Points[K].X, Points[K].Y});
+      if (Count >= 3 && Points[I - 1] == Points[First]) S.Close();
+    }
+  });
 }
 
 void TCairoCanvas::DoFillText(const TRectF& Rect, std::string_view Text, bool WordWrap, float Opacity,
@@ -600,7 +661,7 @@ void TCairoCanvas::DoDrawBitmap(const TBitmap& Bitmap, const TRectF& Source, con
   }
   cairo_save(FCr);
   cairo_new_path(FCr);
-  cairo_rectangle(FCr, D.L, D.T, DW, DH);
+  AddClipRect(D.L, D.T, D.R, D.B);
   cairo_clip(FCr);
   cairo_pattern_t* Pattern = cairo_pattern_create_for_surface(Pixels);
   // Pattern space is the source's pixels: user (D.L, D.T) maps to (OX, OY).

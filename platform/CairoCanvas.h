@@ -28,6 +28,9 @@ typedef struct _cairo_surface cairo_surface_t;
 namespace FMX {
 
 class TCairoText;
+namespace CairoGeometry {
+struct TAffine;
+}
 
 class VXFMX_API TCairoCanvas : public TCanvas {
  public:
@@ -86,17 +89,30 @@ class VXFMX_API TCairoCanvas : public TCanvas {
   bool SetBrushSource(const TBrush& Brush, double Alpha, double X0, double Y0, double X1, double Y1);
   void SetSolidSource(TAlphaColor Color, double Alpha);
   void ApplyLineStyle();
-  // Paint the path built on the context with the fill or the stroke; the
-  // box (user space) is what a gradient spans. The path is consumed.
-  void FillCurrentPath(double Alpha, double X0, double Y0, double X1, double Y1);
-  void StrokeCurrentPath(double Alpha, double X0, double Y0, double X1, double Y1);
-  // The same with the path's own extents as the box.
-  void FillCurrentPath(double Alpha);
-  void StrokeCurrentPath(double Alpha);
+
+ public:
+  // What a gradient spans, canvas units.
+  struct TGradientBox {
+    double X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+  };
+
+ private:
+  // Build the shape (in canvas units) into a geometry sink that keeps only
+  // what can be seen (platform/CairoGeometry_p.h), then fill or stroke it.
+  template <typename TBuild>
+  void FillShape(double Alpha, const TGradientBox& Box, TBuild&& Build);
+  template <typename TBuild>
+  void StrokeShape(double Alpha, const TGradientBox& Box, TBuild&& Build);
+  // A rectangle (canvas units) as the current path, for clipping.
+  void AddClipRect(double L, double T, double R, double B);
+  // The canvas transform as last prepared, and setting it on the context.
+  CairoGeometry::TAffine Total() const;
+  void SetTotal();
   TCairoText& Text() const;
 
   cairo_t* FCr = nullptr;
   double FBase[6] = {1, 0, 0, 1, 0, 0};  // the context's own transform at construction
+  double FTotal[6] = {1, 0, 0, 1, 0, 0};  // canvas matrix, then FBase (cairo's xx, yx, xy, yy, x0, y0)
 
   // What the context holds, as last set by this canvas.
   bool FMatrixDirty = true;
@@ -108,8 +124,6 @@ class VXFMX_API TCairoCanvas : public TCanvas {
   float FLineThickness = 0;
   TStrokeCap FLineCap = TStrokeCap::Flat;
   TStrokeJoin FLineJoin = TStrokeJoin::Miter;
-  TStrokeDash FLineDash = TStrokeDash::Solid;
-  float FLineDashThickness = 0;  // thickness the dash pattern was scaled for
 
   mutable std::unique_ptr<TCairoText> FText;  // made on first text call
 };

@@ -29,6 +29,12 @@ class TCairoText {
   void Layout(const TRectF& Rect, std::string_view Text, bool WordWrap, bool RightToLeft, TTextAlign HTextAlign,
               TTextAlign VTextAlign, double& X, double& Y);
   PangoLayout* Handle() const { return FLayout; }
+  // The part of a text that drawing lays out: its first MaxDrawnText bytes
+  // (whole characters).
+  static std::string_view DrawnPart(std::string_view Text);
+  // Text with break opportunities added to runs too long to wrap cheaply;
+  // the result may live in FBroken.
+  std::string_view WithBreaks(std::string_view Text);
 
  private:
   void SetText(std::string_view Text);
@@ -44,6 +50,7 @@ class TCairoText {
   TFontStyles FStyle;
   bool FRightToLeft = false;
   std::string FScratch;  // sanitised copy of text that is not valid UTF-8
+  std::string FBroken;   // text with added break opportunities
 };
 
 }  // namespace FMX

@@ -22,23 +22,25 @@ bool TCanvas::BeginScene() {
   return true;
 }
 
+// Depth counters change only once the backend has done its part, so that a
+// backend that raises leaves them counting what really happened.
 void TCanvas::EndScene() {
   if (FSceneDepth == 0) return;
-  --FSceneDepth;
   DoEndScene();
+  --FSceneDepth;
 }
 
 void TCanvas::IntersectClipRect(const TRectF& Rect) { DoIntersectClipRect(Rect); }
 
 void TCanvas::PushClip() {
-  ++FClipDepth;
   DoPushClip();
+  ++FClipDepth;
 }
 
 void TCanvas::PopClip() {
   if (FClipDepth == 0) return;
-  --FClipDepth;
   DoPopClip();
+  --FClipDepth;
 }
 
 void TCanvas::Clear(TAlphaColor Color) { DoClear(Color); }

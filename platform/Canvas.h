@@ -20,7 +20,9 @@
 // - Nothing raises for degenerate geometry or an empty surface: such calls
 //   simply paint nothing.
 
+#include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <span>
 #include <string_view>
 
@@ -42,6 +44,9 @@ enum class TTextAlign : std::int32_t { Center = 0, Leading = 1, Trailing = 2 };
 
 enum class TFillTextFlag : std::uint8_t { RightToLeft = 0 };
 using TFillTextFlags = TSet<TFillTextFlag, std::uint8_t>;
+
+// Bytes of text that FillText draws at most (64 KiB).
+inline constexpr std::size_t MaxDrawnText = 65536;
 
 class VXFMX_API TCanvas : public TPersistent {
  public:
@@ -154,12 +159,18 @@ class VXFMX_API TCanvas : public TPersistent {
   // width (a word wider than the rectangle breaks between characters).
   // The block is aligned inside the rectangle horizontally and vertically;
   // text that does not fit overflows the rectangle (it is not clipped).
+  // Only the first MaxDrawnText bytes of a text are drawn (cut between
+  // characters): laying out more costs seconds and could never be read on a
+  // screen. Measuring has no such limit. When wrapping, a run of more than
+  // 128 bytes without a blank may also break after every 64 bytes.
   void FillText(const TRectF& Rect, std::string_view Text, bool WordWrap, float Opacity, TFillTextFlags Flags,
                 TTextAlign HTextAlign, TTextAlign VTextAlign = TTextAlign::Center);
 
   // Extent of the text laid out unwrapped in the current font, in canvas
   // units before the matrix: width of the widest line, height of all lines
-  // (an empty text is one empty line high).
+  // (an empty text is one empty line high). Lines break at "\n", "\r" and
+  // "\r\n". Any length is measured (long lines in parts whose widths are
+  // added, so kerning across a part's end is left out).
   float TextWidth(std::string_view Text) const;
   float TextHeight(std::string_view Text) const;
   TSizeF TextExtent(std::string_view Text) const;
@@ -178,9 +189,12 @@ class VXFMX_API TCanvas : public TPersistent {
   // Forgets clip nesting (the backend's surface was replaced).
   void ResetClipDepth() { FClipDepth = 0; }
 
-  // Backend hooks. The public operation has already updated the state it
-  // keeps (depth counters, matrix) when its hook runs; hooks read the
-  // current brushes, font and matrix through the public getters.
+  // Backend hooks. The public operation has already stored the matrix when
+  // DoSetMatrix runs, but changes its depth counters only after the hook
+  // returns (a hook that raises leaves them as they were): DoPushClip and
+  // DoPopClip see the depth before the push or pop, DoEndScene the depth
+  // of the scene it ends. Hooks read the current brushes, font and matrix
+  // through the public getters.
   virtual bool DoBeginScene() = 0;
   virtual void DoEndScene() = 0;
   virtual void DoSetMatrix() = 0;
@@ -220,16 +234,29 @@ class VXFMX_API TCanvas : public TPersistent {
 };
 
 // Saves the clip on construction and puts it back on destruction, also when
-// an exception passes.
+// an exception passes. A PopClip that raises reaches the caller, unless
+// another exception is already unwinding the stack: that one wins.
 class TClipGuard {
  public:
-  explicit TClipGuard(TCanvas& Canvas) : FCanvas(Canvas) { FCanvas.PushClip(); }
-  ~TClipGuard() { FCanvas.PopClip(); }
+  explicit TClipGuard(TCanvas& Canvas) : FCanvas(Canvas), FUncaught(std::uncaught_exceptions()) {
+    FCanvas.PushClip();
+  }
+  ~TClipGuard() noexcept(false) {
+    if (std::uncaught_exceptions() > FUncaught) {
+      try {
+        FCanvas.PopClip();
+      } catch (...) {
+      }
+      return;
+    }
+    FCanvas.PopClip();
+  }
   TClipGuard(const TClipGuard&) = delete;
   TClipGuard& operator=(const TClipGuard&) = delete;
 
  private:
   TCanvas& FCanvas;
+  int FUncaught;  // exceptions in flight when the guard was made
 };
 
 }  // namespace FMX

@@ -20,6 +20,14 @@ std::string TObject::ClassName() const {
   return Colon == std::string::npos ? Name : Name.substr(Colon + 2);
 }
 
+std::string QuoteForMessage(std::string_view Text) {
+  if (Text.size() <= MaxQuotedText) return "'" + std::string(Text) + "'";
+  std::size_t Cut = MaxQuotedText;
+  // Back up over continuation bytes (10xxxxxx) to a character start.
+  while (Cut > 0 && (static_cast<unsigned char>(Text[Cut]) & 0xC0) == 0x80) --Cut;
+  return "'" + std::string(Text.substr(0, Cut)) + "...'";
+}
+
 void TPersistent::Assign(const TPersistent& Source) { Source.AssignTo(*this); }
 
 void TPersistent::AssignTo(TPersistent& Dest) const { Dest.AssignError(this); }

@@ -3,7 +3,9 @@
 
 #include <functional>
 #include <stdexcept>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/Export.h"
 
@@ -23,12 +25,24 @@ class VXFMX_API TObject {
 };
 
 // Base of every error the library raises on purpose. Message() is the text
-// callers see; what() returns the same.
+// callers see, whole (embedded NULs included); what() returns the same text
+// as a C string, so it ends at the first NUL.
 class VXFMX_API Exception : public std::runtime_error {
  public:
-  explicit Exception(const std::string& Message) : std::runtime_error(Message) {}
-  std::string Message() const { return what(); }
+  explicit Exception(const std::string& Message)
+      : std::runtime_error(Message), FMessage(std::make_shared<const std::string>(Message)) {}
+  std::string Message() const { return *FMessage; }
+
+ private:
+  std::shared_ptr<const std::string> FMessage;  // shared: copying an exception never throws
 };
+
+// Text quoted in an error message: 'Text' whole when it is at most
+// MaxQuotedText bytes, otherwise its first bytes (never half a UTF-8
+// character) followed by "...". A 100 MB input must not make a 100 MB
+// message.
+inline constexpr std::size_t MaxQuotedText = 64;
+VXFMX_API std::string QuoteForMessage(std::string_view Text);
 
 // Conversion failures: malformed number text, impossible assignments.
 class VXFMX_API EConvertError : public Exception {

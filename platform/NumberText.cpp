@@ -4,8 +4,14 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace FMX {
+
+namespace {
+// The largest double as FloatToStr writes it.
+constexpr long double RoundedMax = 1.79769313486232E308L;
+}  // namespace
 
 TFormatSettings TFormatSettings::Create(std::string_view LocaleName) {
   TFormatSettings S;
@@ -144,8 +150,18 @@ bool TryStrToFloat(std::string_view Text, double& Value, const TFormatSettings& 
   if (Res.ec == std::errc::result_out_of_range) {
     // Decimal magnitude of the first significant digit decides between
     // underflow (reads as zero) and overflow (malformed).
-    if (SeenNonZero && Magnitude + Exp > 0) return false;
-    Result = Negative ? -0.0 : 0.0;
+    if (SeenNonZero && Magnitude + Exp > 0) {
+      // FloatToStr writes the largest double rounded to 15 digits
+      // ("1.79769313486232E308"), just beyond the double range; what the
+      // library writes it reads back, so magnitudes up to that text give the
+      // largest double.
+      long double Wide = 0;
+      const auto Long = std::from_chars(Out, Out + O, Wide);
+      if (Long.ec != std::errc() || std::fabs(Wide) > RoundedMax) return false;
+      Result = Negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    } else {
+      Result = Negative ? -0.0 : 0.0;
+    }
   } else if (Res.ec != std::errc()) {
     return false;
   }
@@ -156,7 +172,7 @@ bool TryStrToFloat(std::string_view Text, double& Value, const TFormatSettings& 
 double StrToFloat(std::string_view Text, const TFormatSettings& Settings) {
   double Value = 0;
   if (!TryStrToFloat(Text, Value, Settings))
-    throw EConvertError("'" + std::string(Text) + "' is not a valid floating point value");
+    throw EConvertError(QuoteForMessage(Text) + " is not a valid floating point value");
   return Value;
 }
 

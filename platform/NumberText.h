@@ -10,8 +10,10 @@
 // StrToFloat reads optional blanks, an optional sign, digits with at most one
 // decimal separator (at least one digit), an optional exponent ("e" or "E",
 // optional sign, digits) and optional blanks; anything else is malformed.
-// Magnitudes beyond the double range are malformed; values too small for a
-// double read as zero.
+// Magnitudes beyond the double range are malformed, except those up to the
+// largest double as FloatToStr writes it ("1.79769313486232E308"), which
+// read as the largest double; values too small for a double read as zero.
+// Error messages quote at most the first 64 bytes of the text.
 
 #include <string>
 #include <string_view>

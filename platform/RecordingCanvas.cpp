@@ -308,10 +308,11 @@ void TRecordingCanvas::DoEndScene() { Add(TCanvasOp::EndScene, 1); }
 
 void TRecordingCanvas::DoIntersectClipRect(const TRectF& Rect) { Add(TCanvasOp::IntersectClipRect, 1).Rect = Rect; }
 
-// PushClip has already counted the new level; record the level it opened from.
-void TRecordingCanvas::DoPushClip() { Add(TCanvasOp::PushClip, 1).ClipDepth = ClipDepth() - 1; }
+// A push records the level it opens from (the depth before it), a pop the
+// level it returns to.
+void TRecordingCanvas::DoPushClip() { Add(TCanvasOp::PushClip, 1); }
 
-void TRecordingCanvas::DoPopClip() { Add(TCanvasOp::PopClip, 1); }
+void TRecordingCanvas::DoPopClip() { Add(TCanvasOp::PopClip, 1).ClipDepth = ClipDepth() - 1; }
 
 void TRecordingCanvas::DoClear(TAlphaColor Color) { Add(TCanvasOp::Clear, 1).Color = Color; }
 

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libcairo2-dev libpango1.0-dev libfontconfig-dev libglib2.0-dev
+  libpng-dev
   fonts-dejavu-core adwaita-icon-theme
   fonts-dejavu-extra fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ struct CurveCase {
   std::int32_t Step;
   TCanvasPoints Expected;
 };
+
+// GoogleTest names the case instead of dumping the struct's bytes
+// (padding included, which reads uninitialised memory).
+void PrintTo(const CurveCase& C, std::ostream* Out) { *Out << C.Name; }
 
 // Values worked out from the basis weights. Catmull-Rom on a straight line
 // from A to B puts the point at A + s(t) (B - A) with s(t) = (t + 3t^2 - 2t^3) / 2.

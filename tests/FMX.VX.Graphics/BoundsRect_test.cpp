@@ -88,6 +88,18 @@ TYPED_TEST(BoundsRectTest, AssignCopiesBoundsButNotTheEvent) {
   EXPECT_EQ(this->Count, 2);
 }
 
+// Sizes work from their own edge: with Left and Top apart, a mix-up of the
+// two shows.
+TYPED_TEST(BoundsRectTest, SizesKeepTheirOwnEdge) {
+  this->Obj.SetBoundsRect({10, 20, 30, 50});
+  this->Obj.SetHeight(5);
+  EXPECT_EQ(this->Obj.BoundsRect(), (typename TestFixture::Rect{10, 20, 30, 25}));
+  this->Obj.SetWidth(7);
+  EXPECT_EQ(this->Obj.BoundsRect(), (typename TestFixture::Rect{10, 20, 17, 25}));
+  EXPECT_EQ(this->Obj.Height(), 5);
+  EXPECT_EQ(this->Obj.Width(), 7);
+}
+
 TEST(BoundsRect, OddScaleAmountsDifferBetweenTheFamilies) {
   // Integer: the width grows by exactly 5, the extra unit on the right.
   TVXObjectRect I;

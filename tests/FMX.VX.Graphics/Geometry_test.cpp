@@ -34,6 +34,9 @@ TEST(GeometryRounding, ScaleRectAndScalePointsRoundTheirHalves) {
   // Mean (2.5, 0); x: -2.5 -> -2 and 7.5 -> 8.
   EXPECT_EQ(ScalePoints(TPoints{{0, 0}, {5, 0}}, 2, 1), (TPoints{{-2, 0}, {8, 0}}));
   EXPECT_EQ(ScalePoints(TCanvasPoints{{0, 0}, {5, 0}}, 2, 3), (TCanvasPoints{{-2.5f, 0}, {7.5f, 0}}));
+  // y scales by SY about the mean y (here 1), not by SX.
+  EXPECT_EQ(ScalePoints(TCanvasPoints{{0, 0}, {4, 2}}, 2, 3), (TCanvasPoints{{-2, -2}, {6, 4}}));
+  EXPECT_EQ(ScalePoints(TPoints{{0, 0}, {4, 2}}, 2, 3), (TPoints{{-2, -2}, {6, 4}}));
   EXPECT_TRUE(ScalePoints(TPoints{}, 2, 2).empty());
 }
 

@@ -151,6 +151,12 @@ TEST(OffsetPoint, MovesTowardsATargetAndReturnsTheOldPoint) {
   TPointF F{0, 0};
   EXPECT_EQ(OffsetPoint(F, TPointF{10, 0}, 3), (TPointF{0, 0}));
   EXPECT_EQ(F, (TPointF{3, 0}));
+  // Towards itself: no direction, no move (and no NaN from 0 / 0).
+  for (const float Distance : {5.0f, -5.0f, 0.0f}) {
+    TPointF Same{3, 4};
+    EXPECT_EQ(OffsetPoint(Same, TPointF{3, 4}, Distance), (TPointF{3, 4}));
+    EXPECT_EQ(Same, (TPointF{3, 4})) << Distance;
+  }
   struct Case { TPoint Target; float Distance; TPoint Out; };
   for (auto [Target, Distance, Out] : std::vector<Case>{
            {{10, 0}, 3, {3, 0}}, {{10, 0}, -3, {-3, 0}}, {{10, 0}, 15, {15, 0}},

@@ -122,6 +122,12 @@ TEST(MatrixInverse, AdjugateDeterminantAndTheSingularThreshold) {
   TMatrix Tiny = CreateScaleVXMatrix(1e-20f, 1e-21f);
   InvertVXMatrix(Tiny);
   EXPECT_TRUE(IsIdentityMatrix(Tiny));
+  // Just above the threshold (determinant about 2E-40) it inverts.
+  TMatrix Near = CreateScaleVXMatrix(1e-20f, 2e-20f);
+  InvertVXMatrix(Near);
+  EXPECT_FALSE(IsIdentityMatrix(Near));
+  EXPECT_NEAR(Near.m11, 1e20f, 1e15f);
+  EXPECT_NEAR(Near.m22, 5e19f, 5e14f);
   // 1/1E-39 is beyond the float range: the inverse must still be finite, with
   // its zeros kept (not inf * 0 = NaN).
   TMatrix Small = CreateScaleVXMatrix(1e-20f, 1e-19f);

@@ -106,6 +106,20 @@ TEST(StringToAlphaColor, MalformedTextRaisesAConvertErrorNamingTheText) {
     EXPECT_FALSE(TryStringToAlphaColor(Text, Color)) << Text;
     EXPECT_EQ(Color, 0x12345678u) << Text;
   }
+  // Long text is quoted by its first 64 bytes only; NULs are kept.
+  const std::string Long = "#" + std::string(1000000, 'F');
+  try {
+    StringToAlphaColor(Long);
+    ADD_FAILURE() << "accepted a million digits";
+  } catch (const EConvertError& E) {
+    EXPECT_EQ(E.Message(), "'" + Long.substr(0, 64) + "...' is not a valid color");
+  }
+  try {
+    StringToAlphaColor(std::string("Red\0", 4));
+    ADD_FAILURE() << "accepted an embedded NUL";
+  } catch (const EConvertError& E) {
+    EXPECT_EQ(E.Message(), std::string("'Red\0' is not a valid color", 27));
+  }
 }
 
 TEST(AlphaColorText, EveryColourSurvivesTheRoundTrip) {

@@ -357,4 +357,70 @@ TEST(CairoCanvasGradient, DegenerateGradients) {
   EXPECT_EQ(Bmp.GetPixel(10, 10), Blue);
 }
 
+// The cached context state: each change that alone alters the paint must
+// reach Cairo, also when the colour, the clip or the stops stay the same.
+TEST(CairoCanvasColour, CacheFollowsEveryChangeOnItsOwn) {
+  TBitmap Bmp(40, 40);
+  TCanvas& C = Bmp.Canvas();
+  // Opacity alone (same colour): fill and stroke.
+  C.Fill().SetColor(Blue);
+  C.FillRect(TRectF{0, 0, 10, 10}, 1);
+  C.FillRect(TRectF{10, 0, 20, 10}, 0.5f);
+  EXPECT_EQ(AlphaAt(Bmp, 5, 5), 255);
+  EXPECT_NEAR(AlphaAt(Bmp, 15, 5), 128, 1);
+  C.Stroke().SetColor(Blue);
+  C.SetStrokeThickness(2);
+  C.DrawLine({0, 13}, {40, 13}, 0.25f);
+  C.DrawLine({0, 17}, {40, 17}, 1);
+  EXPECT_NEAR(AlphaAt(Bmp, 20, 13), 64, 1);
+  EXPECT_EQ(AlphaAt(Bmp, 20, 17), 255);
+  // Thickness alone, with no PopClip in between: 2 then 6 units thick.
+  C.DrawLine({0, 24}, {40, 24}, 1);
+  C.SetStrokeThickness(6);
+  C.DrawLine({0, 33}, {40, 33}, 1);
+  EXPECT_EQ(AlphaAt(Bmp, 5, 22), 0);
+  EXPECT_EQ(AlphaAt(Bmp, 5, 30), 255);
+  EXPECT_EQ(AlphaAt(Bmp, 5, 35), 255);
+  // Dash alone (same thickness): solid, then 3-on-1-off dashes of 6.
+  Bmp.Clear(0);
+  C.DrawLine({0, 5}, {40, 5}, 1);
+  C.SetStrokeDash(TStrokeDash::Dash);
+  C.DrawLine({0, 15}, {40, 15}, 1);
+  EXPECT_EQ(AlphaAt(Bmp, 20, 5), 255);
+  EXPECT_EQ(AlphaAt(Bmp, 20, 15), 0);  // 20 mod 24 lies in the 18..24 gap
+  EXPECT_EQ(AlphaAt(Bmp, 10, 15), 255);
+  // Cap alone: round caps stick out 3 beyond the end.
+  C.SetStrokeDash(TStrokeDash::Solid);
+  C.DrawLine({10, 30}, {20, 30}, 1);
+  EXPECT_EQ(AlphaAt(Bmp, 8, 30), 0);
+  C.SetStrokeCap(TStrokeCap::Round);
+  C.DrawLine({10, 30}, {20, 30}, 1);
+  EXPECT_EQ(AlphaAt(Bmp, 8, 30), 255);
+}
+
+// Stops sharing an offset: a hard edge there, and where the gradient has no
+// extent the last of the stops at the highest offset.
+TEST(CairoCanvasGradient, StopsAtEqualOffsets) {
+  TBitmap Bmp(40, 10);
+  TCanvas& C = Bmp.Canvas();
+  C.Fill().SetKind(TBrushKind::Gradient);
+  TGradient& G = C.Fill().Gradient();
+  G.SetStartPosition({0, 0});
+  G.SetStopPosition({1, 0});
+  G.AddPoint(Red, 0);
+  G.AddPoint(Red, 0.5f);
+  G.AddPoint(Blue, 0.5f);
+  G.AddPoint(Blue, 1);
+  C.FillRect(TRectF{0, 0, 40, 10}, 1);
+  EXPECT_EQ(Bmp.GetPixel(18, 5), Red);
+  EXPECT_EQ(Bmp.GetPixel(21, 5), Blue);
+  G.ClearPoints();
+  G.AddPoint(Blue, 1);
+  G.AddPoint(Red, 1);
+  G.AddPoint(Black, 0);
+  G.SetStopPosition({0, 0});
+  C.FillRect(TRectF{0, 0, 40, 10}, 1);
+  EXPECT_EQ(Bmp.GetPixel(20, 5), Red);
+}
+
 }  // namespace

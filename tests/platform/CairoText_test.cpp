@@ -162,3 +162,80 @@ TEST_F(CairoTextTest, MalformedUtf8IsShownNotRejected) {
 }
 
 }  // namespace
+
+// Long texts measure as the sum of their parts, whatever Pango's integer
+// units could hold: width of the widest line, height of all lines.
+TEST(CairoTextAtScale, LongTextsMeasureAsTheSumOfTheirParts) {
+  TBitmap Bmp(8, 8);
+  TCanvas& C = Bmp.Canvas();
+  C.Font().SetFamily("DejaVu Sans");
+  C.Font().SetSize(12);
+  const double A = C.TextWidth("a"), E = C.TextWidth("\xC3\xA9"), Line = C.TextHeight("a");
+  ASSERT_GT(A, 0);
+  struct TCase {
+    const char* Name;
+    std::string Text;
+    double Width, Height;
+  };
+  const TCase Cases[] = {
+      {"300,000 a", std::string(300000, 'a'), 300000 * A, Line},
+      {"100,000 e-acute, two bytes each", [] {
+         std::string S;
+         for (int I = 0; I < 100000; ++I) S += "\xC3\xA9";
+         return S;
+       }(), 100000 * E, Line},
+      {"one million lines", std::string(999999, '\n'), 0, 1e6 * Line},
+      {"lines ending in a break", "a\n\na\n", A, 4 * Line},
+      {"CR, LF and CRLF breaks", "a\r\naa\raaa\n", 3 * A, 4 * Line},
+      {"200,000 short lines", [] {
+         std::string S;
+         for (int I = 0; I < 200000; ++I) S += I % 7 ? "a\n" : "aaaaaaa\n";
+         return S;
+       }(), 7 * A, 200001 * Line},
+      {"a long line among short ones", "a\n" + std::string(50000, 'a') + "\naa", 50000 * A, 3 * Line},
+  };
+  for (const TCase& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    const TSizeF Size = C.TextExtent(Case.Text);
+    EXPECT_NEAR(Size.cx, Case.Width, Case.Width * 1e-5 + 1e-3);
+    EXPECT_NEAR(Size.cy, Case.Height, Case.Height * 1e-5);
+  }
+}
+
+// Drawing lays out only the first MaxDrawnText bytes: a line after them is
+// not drawn, the text before them is.
+TEST(CairoTextAtScale, DrawingStopsAfterItsLimit) {
+  for (const bool Beyond : {false, true}) {
+    TBitmap Bmp(64, 64);
+    TCanvas& C = Bmp.Canvas();
+    C.Font().SetFamily("DejaVu Sans");
+    C.Font().SetSize(12);
+    const std::size_t Blanks = Beyond ? MaxDrawnText : MaxDrawnText - 8;
+    const std::string Text = "H" + std::string(Blanks, ' ') + "\nH";
+    C.FillText(TRectF{0, 0, 64, 64}, Text, false, 1, {}, TTextAlign::Leading, TTextAlign::Leading);
+    const TInk Top = [&] {
+      TBitmap Part(64, 14);
+      Part.Canvas().DrawBitmap(Bmp, TRectF{0, 0, 64, 14}, TRectF{0, 0, 64, 14}, 1, true);
+      return InkBox(Part);
+    }();
+    EXPECT_FALSE(Top.Empty());
+    const TInk All = InkBox(Bmp);
+    if (Beyond)
+      EXPECT_LE(All.Bottom, 14);  // the second line is past the limit
+    else
+      EXPECT_GT(All.Bottom, 16);
+  }
+}
+
+// Wrapping a word thousands of characters long breaks it into lines
+// (cheaply: between every 64 bytes at most).
+TEST(CairoTextAtScale, VeryLongWordsStillWrap) {
+  TBitmap Bmp(64, 200);
+  TCanvas& C = Bmp.Canvas();
+  C.Font().SetSize(12);
+  C.FillText(TRectF{0, 0, 64, 200}, std::string(20000, 'x'), true, 1, {}, TTextAlign::Leading, TTextAlign::Leading);
+  const TInk Ink = InkBox(Bmp);
+  ASSERT_FALSE(Ink.Empty());
+  EXPECT_LE(Ink.Right, 64);
+  EXPECT_GE(Ink.Bottom, 190);  // many lines, overflowing the rectangle
+}

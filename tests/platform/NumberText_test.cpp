@@ -73,3 +73,50 @@ TEST(FloatToStr, RoundTripsEveryDoubleOfASingle) {
     EXPECT_EQ(float(Back), F) << FloatToStr(double(F));
   }
 }
+
+// What FloatToStr writes for the largest double rounds up past the double
+// range; it reads back as the largest double. Just beyond that text is out
+// of range.
+TEST(StrToFloat, ReadsTheLargestDoubleAsWritten) {
+  const double Max = std::numeric_limits<double>::max();
+  EXPECT_EQ(FloatToStr(Max), "1.79769313486232E308");
+  const struct {
+    const char* Text;
+    bool Ok;
+    double Value;
+  } Cases[] = {
+      {"1.79769313486232E308", true, Max},     {"-1.79769313486232E308", true, -Max},
+      {"1.797693134862316E308", true, Max},    {"179769313486232e294", true, Max},
+      {"1.79769313486233E308", false, 0},      {"1.7976931348623201E308", false, 0},
+      {"1.8E308", false, 0},
+  };
+  for (const auto& C : Cases) {
+    double V = 0;
+    EXPECT_EQ(TryStrToFloat(C.Text, V), C.Ok) << C.Text;
+    if (C.Ok) EXPECT_EQ(V, C.Value) << C.Text;
+  }
+  const FMX::TFormatSettings Comma = FMX::TFormatSettings::Create("de-de");
+  EXPECT_EQ(StrToFloat(FloatToStr(-Max, Comma), Comma), -Max);
+}
+
+// Error messages quote a bounded prefix of the text, keep embedded NULs and
+// never cut a character in half.
+TEST(StrToFloat, MessagesQuoteABoundedPrefix) {
+  const struct {
+    std::string Text, Message;
+  } Cases[] = {
+      {std::string("12\0ab", 5), std::string("'12\0ab' is not a valid floating point value", 43)},
+      {std::string(64, 'x'), "'" + std::string(64, 'x') + "' is not a valid floating point value"},
+      {std::string(1000000, '9') + "x", "'" + std::string(64, '9') + "...' is not a valid floating point value"},
+      {std::string(63, 'x') + "\xC3\xA9" + "tail" + std::string(10, 'z'),
+       "'" + std::string(63, 'x') + "...' is not a valid floating point value"},
+  };
+  for (const auto& C : Cases) {
+    try {
+      StrToFloat(C.Text);
+      ADD_FAILURE() << "no error";
+    } catch (const FMX::EConvertError& E) {
+      EXPECT_EQ(E.Message(), C.Message);
+    }
+  }
+}

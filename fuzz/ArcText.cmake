@@ -1,0 +1,1 @@
+vxfmx_fuzzer(arc_text fuzz_arc_text.cpp)

@@ -1,0 +1,1 @@
+vxfmx_fuzzer(canvas fuzz_canvas.cpp)

@@ -1,0 +1,1 @@
+vxfmx_fuzzer(color_text fuzz_color_text.cpp)

@@ -1,0 +1,1 @@
+vxfmx_fuzzer(hit_index fuzz_hit_index.cpp)

@@ -1,0 +1,1 @@
+vxfmx_fuzzer(number_text fuzz_number_text.cpp)

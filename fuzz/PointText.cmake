@@ -1,0 +1,1 @@
+vxfmx_fuzzer(point_text fuzz_point_text.cpp)

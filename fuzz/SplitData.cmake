@@ -1,0 +1,1 @@
+vxfmx_fuzzer(split_data fuzz_split_data.cpp)

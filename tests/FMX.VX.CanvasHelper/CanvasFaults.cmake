@@ -1,0 +1,1 @@
+vxfmx_test_suite(canvas_faults CanvasFaults_test.cpp)
