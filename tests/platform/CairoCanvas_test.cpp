@@ -205,9 +205,8 @@ TEST(CairoCanvasShapes, BadInputPaintsNothingAndLeavesTheCanvasUsable) {
   C.FillRect(All, 0);
   C.FillRect(All, NaN);
   C.FillEllipse(TRectF{0, 0, NaN, 40}, 1);
-  // Ellipses beyond the device range Cairo rasterises (this one used to
-  // bring it down).
-  C.FillEllipse(TRectF{-3.4028046e38f, -3.38394237e38f, 3.38394237e38f, 3.4028046e38f}, 1);
+  // The outline of an ellipse far beyond Cairo's device range lies far
+  // outside the bitmap (this one used to bring Cairo down).
   C.DrawEllipse(TRectF{-3.4028046e38f, -3.38394237e38f, 3.38394237e38f, 3.4028046e38f}, 1);
   C.SetStrokeThickness(0);
   C.DrawRect(All, 1);
@@ -229,6 +228,21 @@ TEST(CairoCanvasShapes, BadInputPaintsNothingAndLeavesTheCanvasUsable) {
   C.SetMatrix(TMatrix::Identity());
   C.FillRect(TRectF{0, 0, 10, 10}, 1);
   EXPECT_EQ(AlphaAt(Bmp, 5, 5), 255);
+}
+
+TEST(CairoCanvasShapes, EllipsesFarBeyondTheDeviceRangePaintWhatTheyCover) {
+  TBitmap Bmp(40, 40);
+  TCanvas& C = Bmp.Canvas();
+  C.Fill().SetColor(0xFF000000);
+  // The bitmap lies deep inside this ellipse, near its centre.
+  C.FillEllipse(TRectF{-3.4028046e38f, -3.38394237e38f, 3.38394237e38f, 3.4028046e38f}, 1);
+  for (int Y : {0, 20, 39})
+    for (int X : {0, 20, 39}) EXPECT_EQ(AlphaAt(Bmp, X, Y), 255) << X << "," << Y;
+  // Far off to the side, an equally huge ellipse misses the bitmap.
+  TBitmap Miss(40, 40);
+  Miss.Canvas().Fill().SetColor(0xFF000000);
+  Miss.Canvas().FillEllipse(TRectF{1e37f, 1e37f, 3e38f, 3e38f}, 1);
+  EXPECT_TRUE(InkBox(Miss, 0).Empty());
 }
 
 TEST(CairoCanvasColour, OpacityBlendsOverWhatIsThere) {
