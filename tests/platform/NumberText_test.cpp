@@ -93,7 +93,9 @@ TEST(StrToFloat, ReadsTheLargestDoubleAsWritten) {
   for (const auto& C : Cases) {
     double V = 0;
     EXPECT_EQ(TryStrToFloat(C.Text, V), C.Ok) << C.Text;
-    if (C.Ok) EXPECT_EQ(V, C.Value) << C.Text;
+    if (C.Ok) {
+      EXPECT_EQ(V, C.Value) << C.Text;
+    }
   }
   const FMX::TFormatSettings Comma = FMX::TFormatSettings::Create("de-de");
   EXPECT_EQ(StrToFloat(FloatToStr(-Max, Comma), Comma), -Max);

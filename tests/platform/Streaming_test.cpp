@@ -104,7 +104,7 @@ TEST(StreamingTest, ValuesRoundTripExactly) {
   EXPECT_TRUE(std::isnan(RoundTrip(N).Ratio()));
 
   const std::string Captions[] = {"", "plain", "quote \" and backslash \\", "tab\tnew\nline\rret",
-                                  std::string("nul\0bell\x07del\x7F", 12), "UTF-8: \xC3\xA4\xE2\x82\xAC", " spaces "};
+                                  std::string("nul\0bell\x07" "del\x7F", 13), "UTF-8: \xC3\xA4\xE2\x82\xAC", " spaces "};
   for (const auto& C : Captions) {
     TSample S;
     S.SetCaption(C);
