@@ -8,26 +8,16 @@
 #include <string_view>
 
 #include "FMX.VX.CanvasHelper/CanvasHelper.h"
+#include "FMX.VX.Graphics/FillColorGuard_p.h"
 #include "FMX.VX.Graphics/Geometry.h"
 
 namespace FMX::VX::Graphics {
 
+using Detail::TFillColorGuard;
+
 namespace {
 
 namespace Helper = FMX::VX::CanvasHelper;
-
-// Puts the fill colour back when it goes out of scope.
-class TFillColorGuard {
- public:
-  explicit TFillColorGuard(TCanvas& Canvas) : FCanvas(Canvas), FColor(Canvas.Fill().Color()) {}
-  ~TFillColorGuard() { FCanvas.Fill().SetColor(FColor); }
-  TFillColorGuard(const TFillColorGuard&) = delete;
-  TFillColorGuard& operator=(const TFillColorGuard&) = delete;
-
- private:
-  TCanvas& FCanvas;
-  TAlphaColor FColor;
-};
 
 // Line k of the caption at (X, Y + k * height of "A"); lines end at CR LF.
 void DrawCaption(TCanvas& Canvas, std::string_view Caption, double X, double Y) {

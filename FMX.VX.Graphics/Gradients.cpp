@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FMX.VX.CanvasHelper/CanvasHelper.h"
+#include "FMX.VX.Graphics/FillColorGuard_p.h"
 #include "FMX.VX.Graphics/Bands_p.h"
 #include "FMX.VX.Graphics/Colors.h"
 #include "FMX.VX.Graphics/Intersection.h"
@@ -13,6 +14,8 @@
 #include "platform/Math.h"
 
 namespace FMX::VX::Graphics {
+
+using Detail::TFillColorGuard;
 
 namespace CH = FMX::VX::CanvasHelper;
 using Detail::BandStep;
@@ -71,19 +74,6 @@ class TColorWalk {
 float SegmentLength(double Extent, std::size_t Count) {
   return float(std::max(1.0, Extent / double(std::max<std::size_t>(1, Count - 1))));
 }
-
-// Puts the fill colour back, also when an exception passes.
-class TFillColorGuard {
- public:
-  explicit TFillColorGuard(TCanvas& Canvas) : FCanvas(Canvas), FColor(Canvas.Fill().Color()) {}
-  ~TFillColorGuard() { FCanvas.Fill().SetColor(FColor); }
-  TFillColorGuard(const TFillColorGuard&) = delete;
-  TFillColorGuard& operator=(const TFillColorGuard&) = delete;
-
- private:
-  TCanvas& FCanvas;
-  TAlphaColor FColor;
-};
 
 // Which bands of a gradient can show on a canvas: a band wholly outside the
 // canvas's pixels paints nothing there, and an ellipse that holds every
