@@ -44,6 +44,7 @@
 
 #include "FMX.VX.Graphics/CubicFlatten_p.h"
 #include "FMX.VX.Graphics/Intersection.h"
+#include "FMX.VX.Graphics/PathWalk_p.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 
 namespace FMX::VX::Graphics {
@@ -101,6 +102,105 @@ int RingWinding(std::span<const TPointF> Polygon, float X, float Y) {
   }
   return Sum;
 }
+
+
+// The plain walk run on the path's own segments, for the first queries after
+// a change: the chords are made on the fly and dropped, and a curve whose
+// control points lie wholly above, below or right of the ray is never cut
+// up (its chords stay within those points). A curve wholly left of the
+// point is not cut up either: its chords cross the ray as often as the
+// single chord from its start to its end. The answers are those of the walk
+// over the flattened polygons, ring by ring.
+class TSegmentWalk {
+ public:
+  TSegmentWalk(const TPathData& Path, float X, float Y) : FPath(Path), FX(X), FY(Y) {}
+  bool Open() const { return FOpen; }
+  TPointF First() const { return FFirst; }
+  void Point(TPointF P) {
+    if (FOpen) Edge(FLast, P);
+    else {
+      FOpen = true;
+      FFirst = P;
+    }
+    FLast = P;
+  }
+  void Curve(const TPathSegment& S, std::size_t) {
+    const TPointF P[5] = {FLast, S.Start, S.Pt(0), S.Pt(1), S.Pt(2)};
+    double L = P[0].X, R = L, T = P[0].Y, B = T;
+    bool Finite = true;
+    for (const TPointF& Q : P) {
+      Finite = Finite && std::isfinite(Q.X) && std::isfinite(Q.Y);
+      L = std::min(L, double(Q.X));
+      R = std::max(R, double(Q.X));
+      T = std::min(T, double(Q.Y));
+      B = std::max(B, double(Q.Y));
+    }
+    if (Finite) {
+      // Room for the rounding of the points on the curve and of the
+      // crossings, far below the spacing of 32-bit values.
+      const double MX = 1e-9 * std::max(std::fabs(L), std::fabs(R));
+      const double MY = 1e-9 * std::max(std::fabs(T), std::fabs(B));
+      if (FY < T - MY || FY > B + MY || FX > R + MX) {
+        FLast = P[4];
+        return;
+      }
+      if (FX < L - MX) {
+        FRing += (P[4].Y > FY) - (FLast.Y > FY);
+        FLast = P[4];
+        return;
+      }
+    }
+    const std::int32_t Steps = CurveSteps(S);
+    thread_local std::vector<TPointF> Chords;
+    if (Chords.size() < std::size_t(Steps)) Chords.resize(std::size_t(Steps));
+    Detail::FlattenCubic(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Steps, Chords.data());
+    for (std::int32_t i = 0; i < Steps; ++i) Point(Chords[std::size_t(i)]);
+    if (Chords.size() > (std::size_t(1) << 16)) std::vector<TPointF>().swap(Chords);
+  }
+  void Flush() {
+    if (!FOpen) return;
+    Edge(FLast, FFirst);
+    FSum += FRing;
+    FAnyOdd = FAnyOdd || (FRing & 1) != 0;
+    FRing = 0;
+    FOpen = false;
+  }
+  // Signed crossings over all rings, and whether any ring is crossed an
+  // odd number of times.
+  int Sum() const { return FSum; }
+  bool AnyOdd() const { return FAnyOdd; }
+
+ private:
+  void Edge(const TPointF& From, const TPointF& To) {
+    double XC;
+    int Dir;
+    if (Crossing(To, From, FY, XC, Dir) && FX < XC) FRing += Dir;
+  }
+  // The chord count the flattening gives this curve, thinned as it thins
+  // the whole path's (the path's total worked out when first needed).
+  std::int32_t CurveSteps(const TPathSegment& S) {
+    const std::int32_t N = Detail::CubicFlattenSteps(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Detail::kCurveStep);
+    if (FThinning < 0) {
+      double Total = 0, Curves = 0;
+      for (const TPathSegment& C : FPath.Segments())
+        if (C.IsCompleteCurve()) {
+          Total += Detail::CubicFlattenSteps(C.Start, C.Pt(0), C.Pt(1), C.Pt(2), Detail::kCurveStep);
+          ++Curves;
+        }
+      const double Budget = double(Detail::kCurveBudgetBase) + double(Detail::kCurveBudgetPerCurve) * Curves;
+      FThinning = Total > Budget ? Budget / Total : 0;
+    }
+    return FThinning > 0 ? Detail::ThinnedSteps(N, FThinning) : N;
+  }
+
+  const TPathData& FPath;
+  float FX, FY;
+  bool FOpen = false;
+  TPointF FFirst, FLast;
+  int FRing = 0, FSum = 0;
+  bool FAnyOdd = false;
+  double FThinning = -1;  // 0: none
+};
 
 }  // namespace
 
@@ -514,6 +614,14 @@ const TVXPolygons& TVXPathData::CurrentPolygons() const {
 }
 
 bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+  // The first queries after a change walk the segments themselves: one
+  // query then costs less than flattening the path would.
+  if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {
+    ++FColdQueries;
+    TSegmentWalk Walk(*this, X, Y);
+    Detail::WalkPolygons(*this, Walk);
+    return TPathHitIndex::Answer(Rule, Walk.Sum(), Walk.AnyOdd());
+  }
   const TVXPolygons& Polys = CurrentPolygons();
   if (FBatchStale) return FLiveIndex->Query(Polys, X, Y, Rule);
   if (!FHitIndex) {
