@@ -8,9 +8,10 @@
 // signed sum the non-zero fill. One crossing rule serves all three: that of
 // the even-odd polygon test of Intersection.h, so that the answers equal it.
 //
-// A path that is hit-tested repeatedly gets an index, once the plain walks
-// have cost about as much as building it would (about eight walks over every
-// edge), so that a few tests after each edit stay plain walks:
+// The first query after a change walks the path's segments without
+// flattening them. The next ones list the edges by horizontal band and walk
+// the query's band. A path that is hit-tested repeatedly then gets a grid
+// index, once the band queries have saved about what building it costs:
 //
 // - A grid over the path's bounds, of square-ish cells sized so that most of
 //   them stay clear of the outline (by its length; at most 2 cells per edge
@@ -51,9 +52,9 @@ namespace FMX::VX::Graphics {
 
 namespace {
 
-// The index is built once plain walks have visited this many times the
-// path's edges.
-constexpr std::uint64_t kWalksBeforeIndex = 8;
+// Queries answered through the bands before the grid is built (the grid
+// costs about as much as a hundred plain walks).
+constexpr std::uint32_t kBandQueriesBeforeGrid = 64;
 // Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
@@ -69,7 +70,7 @@ constexpr std::size_t kMaskPolygons = 64;
 // kMaxFineCells fine cells.
 constexpr std::uint32_t kFine = 4;
 // Indexed queries before the fine grid is worked out.
-constexpr std::uint32_t kQueriesBeforeFine = 128;
+constexpr std::uint32_t kQueriesBeforeFine = 64;
 constexpr std::size_t kMaxFineCells = 32768;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
@@ -215,8 +216,19 @@ struct TVXPathData::TPathHitIndex {
   TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
   std::size_t EdgeCount = 0;
-  std::uint64_t Walked = 0;           // edges visited by plain walks so far
   bool Built = false;
+  // Horizontal bands, for the queries before the grid: each band lists the
+  // edges (polygon, vertex) whose vertical extent meets it, in polygon
+  // order; a query walks its band's list.
+  struct TBandEdge {
+    std::uint32_t Poly, Vertex;
+  };
+  bool BandsTried = false;
+  std::uint32_t BandQueries = 0;
+  std::uint32_t NBands = 0;
+  double BandScale = 0;
+  std::vector<std::uint32_t> BandStarts;
+  std::vector<TBandEdge> BandEdges;
   // The grid (GX = 0: none).
   std::uint32_t GX = 0, GY = 0;
   double ScaleX = 0, ScaleY = 0;
@@ -249,6 +261,8 @@ struct TVXPathData::TPathHitIndex {
   bool Clean(std::size_t C) const { return Starts[C] == Starts[C + 1]; }
 
   void Start(const TVXPolygons& Source);
+  void BuildBands(const TVXPolygons& Source);
+  bool BandQuery(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
   void Build(const TVXPolygons& Source);
   void BuildFine(const TVXPolygons& Source);
   // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) over Bounds
@@ -336,6 +350,78 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
     Bounds = {std::min(Bounds.Left, L), std::min(Bounds.Top, T), std::max(Bounds.Right, R),
               std::max(Bounds.Bottom, B)};
   }
+}
+
+void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
+  BandsTried = true;
+  const double H = double(Bounds.Bottom) - Bounds.Top;
+  if (!AllFinite || EdgeCount == 0 || !(H > 0)) return;
+  // As many bands as keep the lists at about two entries per edge: half an
+  // edge per band at most, fewer when edges are tall.
+  double Span = 0;
+  for (const TCanvasPoints& Poly : Source)
+    for (std::size_t v = 0; v < Poly.size(); ++v)
+      Span += std::fabs(double(Poly[v].Y) - Poly[v == 0 ? Poly.size() - 1 : v - 1].Y);
+  const double N = std::min(double(EdgeCount) / 2, Span > 0 ? double(EdgeCount) * H / Span : 1.0);
+  NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
+  BandScale = NBands / H;
+  // An edge that crosses a ray at Y spans Y, so its bands, from that of its
+  // top to that of its bottom (one monotonic function), hold Y's band.
+  // Horizontal edges cross no ray and are left out.
+  auto ForEachListing = [&](auto&& Visit) {
+    for (std::size_t p = 0; p < Source.size(); ++p) {
+      const TCanvasPoints& Poly = Source[p];
+      for (std::size_t v = 0; v < Poly.size(); ++v) {
+        const float A = Poly[v].Y, B = Poly[v == 0 ? Poly.size() - 1 : v - 1].Y;
+        if (A == B) continue;
+        const std::uint32_t J1 = Bucket(std::max(A, B), Bounds.Top, BandScale, NBands);
+        for (std::uint32_t J = Bucket(std::min(A, B), Bounds.Top, BandScale, NBands); J <= J1; ++J)
+          Visit(J, TBandEdge{std::uint32_t(p), std::uint32_t(v)});
+      }
+    }
+  };
+  BandStarts.assign(std::size_t(NBands) + 1, 0);
+  std::uint64_t Listed = 0;
+  ForEachListing([&](std::uint32_t J, TBandEdge) {
+    ++Listed;
+    ++BandStarts[J + 1];
+  });
+  if (Listed > std::numeric_limits<std::uint32_t>::max()) {
+    NBands = 0;
+    BandStarts = {};
+    return;
+  }
+  for (std::uint32_t J = 0; J < NBands; ++J) BandStarts[J + 1] += BandStarts[J];
+  BandEdges.resize(Listed);
+  std::vector<std::uint32_t> Fill(BandStarts.begin(), BandStarts.end() - 1);
+  ForEachListing([&](std::uint32_t J, TBandEdge E) { BandEdges[Fill[J]++] = E; });
+}
+
+// The crossings of the edges listed in Y's band: those of every edge, as no
+// other edge spans Y. Lists run in polygon order, so each ring's parity is
+// known when its entries end.
+bool TVXPathData::TPathHitIndex::BandQuery(const TVXPolygons& Source, float X, float Y, THitRule Rule) const {
+  const std::uint32_t J = Bucket(Y, Bounds.Top, BandScale, NBands);
+  std::int32_t Sum = 0, Ring = 0;
+  std::uint32_t Poly = std::numeric_limits<std::uint32_t>::max();
+  bool AnyOdd = false;
+  for (std::uint32_t e = BandStarts[J]; e < BandStarts[J + 1]; ++e) {
+    const TBandEdge E = BandEdges[e];
+    if (E.Poly != Poly) {
+      AnyOdd = AnyOdd || (Ring & 1) != 0;
+      Ring = 0;
+      Poly = E.Poly;
+    }
+    const TCanvasPoints& P = Source[E.Poly];
+    double XC;
+    int Dir;
+    if (Crossing(P[E.Vertex], P[E.Vertex == 0 ? P.size() - 1 : E.Vertex - 1], Y, XC, Dir) && X < XC) {
+      Ring += Dir;
+      Sum += Dir;
+    }
+  }
+  AnyOdd = AnyOdd || (Ring & 1) != 0;
+  return Answer(Rule, Sum, AnyOdd);
 }
 
 void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
@@ -578,11 +664,19 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
   if (Rule == THitRule::AnySubpath && Source.size() == 1) Rule = THitRule::EvenOdd;
   auto Indexed = [&] { return GX > 0 && (Rule != THitRule::AnySubpath || !Inside.empty()); };
   if (!Indexed()) {
-    if (!Built) {
-      Walked += EdgeCount;
-      if (Walked > kWalksBeforeIndex * EdgeCount) Build(Source);
+    if (!Built && ++BandQueries > kBandQueriesBeforeGrid) {
+      Build(Source);
+      // The bands stay for what the grid cannot answer.
+      if (GX > 0 && (Source.size() == 1 || !Inside.empty())) {
+        BandStarts = {};
+        BandEdges = {};
+        NBands = 0;
+      }
     }
-    if (!Indexed()) return Plain(Source, X, Y, Rule);
+    if (!Indexed()) {
+      if (!BandsTried) BuildBands(Source);
+      return NBands > 0 ? BandQuery(Source, X, Y, Rule) : Plain(Source, X, Y, Rule);
+    }
   }
   if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
   if (FX > 0) {

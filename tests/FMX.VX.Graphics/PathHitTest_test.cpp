@@ -137,6 +137,9 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
     TVXPathData NonZero;
     NonZero.Assign(P);
     NonZero.SetFillMode(fmNonZero);
+    // A copy refreshed every 48 queries answers through the bands (after
+    // its first query) and never reaches the grid.
+    TVXPathData Banded;
     for (std::size_t i = 0; i < Probes.size(); ++i) {
       const TPointF Q = Probes[i];
       bool Expected = false, Odd = false;
@@ -145,6 +148,14 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
         Expected = Expected || In;
         Odd = Odd != In;  // crossings of all subpaths together
       }
+      if (i % 48 == 0) {
+        Banded.Assign(P);
+        Banded.PointInPath(0, 0);
+      }
+      Banded.SetFillMode(i % 2 ? fmEvenOdd : fmNonZero);
+      if (i % 3 == 0) ASSERT_EQ(Banded.PointInPath(Q), Expected) << Q.X << "," << Q.Y << " banded";
+      else if (i % 2) ASSERT_EQ(Banded.PointInFill(Q), Odd) << Q.X << "," << Q.Y << " banded";
+      else ASSERT_EQ(Banded.PointInFill(Q), NonZero.PointInFill(Q)) << Q.X << "," << Q.Y << " banded";
       ASSERT_EQ(P.PointInPath(Q), Expected) << Q.X << "," << Q.Y;
       ASSERT_EQ(P.PointInFill(Q), Odd) << Q.X << "," << Q.Y;
       if (i % 16 == 0) {
