@@ -216,6 +216,7 @@ struct TVXPathData::TPathHitIndex {
   TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
   std::size_t EdgeCount = 0;
+  double EdgeSpan = 0;                // sum of the edges' heights
   bool Built = false;
   // Horizontal bands, for the queries before the grid: each band lists the
   // edges (polygon, vertex) whose vertical extent meets it, in polygon
@@ -330,8 +331,11 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
   for (std::size_t i = 0; i < Source.size(); ++i) {
     float L = Inf, T = Inf, R = -Inf, B = -Inf;
     bool Finite = true;
+    float PrevY = Source[i].empty() ? 0.0f : Source[i].back().Y;
     for (const TPointF& V : Source[i]) {
       Finite = Finite && std::isfinite(V.X) && std::isfinite(V.Y);
+      EdgeSpan += std::fabs(double(V.Y) - PrevY);
+      PrevY = V.Y;
       L = std::min(L, V.X);
       R = std::max(R, V.X);
       T = std::min(T, V.Y);
@@ -355,46 +359,58 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
 void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
   BandsTried = true;
   const double H = double(Bounds.Bottom) - Bounds.Top;
-  if (!AllFinite || EdgeCount == 0 || !(H > 0)) return;
+  if (!AllFinite || EdgeCount == 0 || !(H > 0) || EdgeCount >= std::numeric_limits<std::uint32_t>::max()) return;
   // As many bands as keep the lists at about two entries per edge: half an
   // edge per band at most, fewer when edges are tall.
-  double Span = 0;
-  for (const TCanvasPoints& Poly : Source)
-    for (std::size_t v = 0; v < Poly.size(); ++v)
-      Span += std::fabs(double(Poly[v].Y) - Poly[v == 0 ? Poly.size() - 1 : v - 1].Y);
-  const double N = std::min(double(EdgeCount) / 2, Span > 0 ? double(EdgeCount) * H / Span : 1.0);
+  const double N = std::min(double(EdgeCount) / 2, EdgeSpan > 0 ? double(EdgeCount) * H / EdgeSpan : 1.0);
   NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
   BandScale = NBands / H;
   // An edge that crosses a ray at Y spans Y, so its bands, from that of its
   // top to that of its bottom (one monotonic function), hold Y's band.
-  // Horizontal edges cross no ray and are left out.
-  auto ForEachListing = [&](auto&& Visit) {
-    for (std::size_t p = 0; p < Source.size(); ++p) {
-      const TCanvasPoints& Poly = Source[p];
-      for (std::size_t v = 0; v < Poly.size(); ++v) {
-        const float A = Poly[v].Y, B = Poly[v == 0 ? Poly.size() - 1 : v - 1].Y;
-        if (A == B) continue;
-        const std::uint32_t J1 = Bucket(std::max(A, B), Bounds.Top, BandScale, NBands);
-        for (std::uint32_t J = Bucket(std::min(A, B), Bounds.Top, BandScale, NBands); J <= J1; ++J)
-          Visit(J, TBandEdge{std::uint32_t(p), std::uint32_t(v)});
-      }
-    }
-  };
+  // Horizontal edges cross no ray and are left out. The band of every
+  // vertex first, each worked out once.
+  thread_local std::vector<std::uint32_t> VertexBand;
+  VertexBand.resize(EdgeCount);
+  {
+    std::size_t k = 0;
+    for (const TCanvasPoints& Poly : Source)
+      for (const TPointF& V : Poly) VertexBand[k++] = Bucket(V.Y, Bounds.Top, BandScale, NBands);
+  }
+  // Counts per band, then (inclusive sums) each band's end; the lists are
+  // filled backwards from the ends, which leaves each band's start and the
+  // entries in polygon order.
   BandStarts.assign(std::size_t(NBands) + 1, 0);
   std::uint64_t Listed = 0;
-  ForEachListing([&](std::uint32_t J, TBandEdge) {
-    ++Listed;
-    ++BandStarts[J + 1];
-  });
-  if (Listed > std::numeric_limits<std::uint32_t>::max()) {
+  std::size_t Base = 0;
+  for (const TCanvasPoints& Poly : Source) {
+    for (std::size_t v = 0, u = Poly.size() - 1; v < Poly.size(); u = v++) {
+      if (Poly[v].Y == Poly[u].Y) continue;
+      const std::uint32_t A = VertexBand[Base + v], B = VertexBand[Base + u];
+      const std::uint32_t J0 = std::min(A, B), J1 = std::max(A, B);
+      for (std::uint32_t J = J0; J <= J1; ++J) ++BandStarts[J];
+      Listed += J1 - J0 + 1;
+    }
+    Base += Poly.size();
+  }
+  if (Listed >= std::numeric_limits<std::uint32_t>::max()) {
     NBands = 0;
     BandStarts = {};
     return;
   }
   for (std::uint32_t J = 0; J < NBands; ++J) BandStarts[J + 1] += BandStarts[J];
   BandEdges.resize(Listed);
-  std::vector<std::uint32_t> Fill(BandStarts.begin(), BandStarts.end() - 1);
-  ForEachListing([&](std::uint32_t J, TBandEdge E) { BandEdges[Fill[J]++] = E; });
+  for (std::size_t p = Source.size(); p-- > 0;) {
+    const TCanvasPoints& Poly = Source[p];
+    Base -= Poly.size();
+    for (std::size_t v = Poly.size(); v-- > 0;) {
+      const std::size_t u = v == 0 ? Poly.size() - 1 : v - 1;
+      if (Poly[v].Y == Poly[u].Y) continue;
+      const std::uint32_t A = VertexBand[Base + v], B = VertexBand[Base + u];
+      const std::uint32_t J0 = std::min(A, B), J1 = std::max(A, B);
+      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = TBandEdge{std::uint32_t(p), std::uint32_t(v)};
+    }
+  }
+  if (VertexBand.capacity() > (std::size_t(1) << 16)) std::vector<std::uint32_t>().swap(VertexBand);
 }
 
 // The crossings of the edges listed in Y's band: those of every edge, as no
