@@ -219,17 +219,16 @@ struct TVXPathData::TPathHitIndex {
   double EdgeSpan = 0;                // sum of the edges' heights
   bool Built = false;
   // Horizontal bands, for the queries before the grid: each band lists the
-  // edges (polygon, vertex) whose vertical extent meets it, in polygon
+  // edges whose vertical extent meets it, by the number of their vertex
+  // counted over all polygons (PolyStarts: each polygon's first), in
   // order; a query walks its band's list.
-  struct TBandEdge {
-    std::uint32_t Poly, Vertex;
-  };
+  std::vector<std::uint32_t> PolyStarts;
   bool BandsTried = false;
   std::uint32_t BandQueries = 0;
   std::uint32_t NBands = 0;
   double BandScale = 0;
   std::vector<std::uint32_t> BandStarts;
-  std::vector<TBandEdge> BandEdges;
+  std::vector<std::uint32_t> BandEdges;
   // The grid (GX = 0: none).
   std::uint32_t GX = 0, GY = 0;
   double ScaleX = 0, ScaleY = 0;
@@ -360,78 +359,78 @@ void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
   BandsTried = true;
   const double H = double(Bounds.Bottom) - Bounds.Top;
   if (!AllFinite || EdgeCount == 0 || !(H > 0) || EdgeCount >= std::numeric_limits<std::uint32_t>::max()) return;
-  // As many bands as keep the lists at about two entries per edge: half an
-  // edge per band at most, fewer when edges are tall.
-  const double N = std::min(double(EdgeCount) / 2, EdgeSpan > 0 ? double(EdgeCount) * H / EdgeSpan : 1.0);
+  // As many bands as keep the lists at about one and a half entries per
+  // edge: half an edge per band at most, fewer when edges are tall.
+  const double N = std::min(double(EdgeCount) / 2, EdgeSpan > 0 ? double(EdgeCount) * H / (2 * EdgeSpan) : 1.0);
   NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
   BandScale = NBands / H;
+  PolyStarts.resize(Source.size() + 1);
+  PolyStarts[0] = 0;
+  for (std::size_t p = 0; p < Source.size(); ++p) PolyStarts[p + 1] = PolyStarts[p] + std::uint32_t(Source[p].size());
   // An edge that crosses a ray at Y spans Y, so its bands, from that of its
   // top to that of its bottom (one monotonic function), hold Y's band.
-  // Horizontal edges cross no ray and are left out. The band of every
-  // vertex first, each worked out once.
-  thread_local std::vector<std::uint32_t> VertexBand;
-  VertexBand.resize(EdgeCount);
-  {
-    std::size_t k = 0;
-    for (const TCanvasPoints& Poly : Source)
-      for (const TPointF& V : Poly) VertexBand[k++] = Bucket(V.Y, Bounds.Top, BandScale, NBands);
-  }
+  // Horizontal edges cross no ray and are left out.
+  auto Bands = [&](const TCanvasPoints& Poly, std::size_t v, std::uint32_t& J0, std::uint32_t& J1) {
+    const float A = Poly[v].Y, B = Poly[v == 0 ? Poly.size() - 1 : v - 1].Y;
+    if (A == B) return false;
+    J0 = Bucket(std::min(A, B), Bounds.Top, BandScale, NBands);
+    J1 = Bucket(std::max(A, B), Bounds.Top, BandScale, NBands);
+    return true;
+  };
   // Counts per band, then (inclusive sums) each band's end; the lists are
   // filled backwards from the ends, which leaves each band's start and the
-  // entries in polygon order.
+  // entries in vertex order.
   BandStarts.assign(std::size_t(NBands) + 1, 0);
   std::uint64_t Listed = 0;
-  std::size_t Base = 0;
-  for (const TCanvasPoints& Poly : Source) {
-    for (std::size_t v = 0, u = Poly.size() - 1; v < Poly.size(); u = v++) {
-      if (Poly[v].Y == Poly[u].Y) continue;
-      const std::uint32_t A = VertexBand[Base + v], B = VertexBand[Base + u];
-      const std::uint32_t J0 = std::min(A, B), J1 = std::max(A, B);
+  for (const TCanvasPoints& Poly : Source)
+    for (std::size_t v = 0; v < Poly.size(); ++v) {
+      std::uint32_t J0, J1;
+      if (!Bands(Poly, v, J0, J1)) continue;
       for (std::uint32_t J = J0; J <= J1; ++J) ++BandStarts[J];
       Listed += J1 - J0 + 1;
     }
-    Base += Poly.size();
-  }
   if (Listed >= std::numeric_limits<std::uint32_t>::max()) {
     NBands = 0;
     BandStarts = {};
+    PolyStarts = {};
     return;
   }
   for (std::uint32_t J = 0; J < NBands; ++J) BandStarts[J + 1] += BandStarts[J];
   BandEdges.resize(Listed);
   for (std::size_t p = Source.size(); p-- > 0;) {
     const TCanvasPoints& Poly = Source[p];
-    Base -= Poly.size();
     for (std::size_t v = Poly.size(); v-- > 0;) {
-      const std::size_t u = v == 0 ? Poly.size() - 1 : v - 1;
-      if (Poly[v].Y == Poly[u].Y) continue;
-      const std::uint32_t A = VertexBand[Base + v], B = VertexBand[Base + u];
-      const std::uint32_t J0 = std::min(A, B), J1 = std::max(A, B);
-      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = TBandEdge{std::uint32_t(p), std::uint32_t(v)};
+      std::uint32_t J0, J1;
+      if (!Bands(Poly, v, J0, J1)) continue;
+      const std::uint32_t K = PolyStarts[p] + std::uint32_t(v);
+      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = K;
     }
   }
-  if (VertexBand.capacity() > (std::size_t(1) << 16)) std::vector<std::uint32_t>().swap(VertexBand);
 }
 
 // The crossings of the edges listed in Y's band: those of every edge, as no
-// other edge spans Y. Lists run in polygon order, so each ring's parity is
+// other edge spans Y. Lists run in vertex order, so each ring's parity is
 // known when its entries end.
 bool TVXPathData::TPathHitIndex::BandQuery(const TVXPolygons& Source, float X, float Y, THitRule Rule) const {
   const std::uint32_t J = Bucket(Y, Bounds.Top, BandScale, NBands);
+  const std::uint32_t Begin = BandStarts[J], End = BandStarts[J + 1];
+  if (Begin == End) return Answer(Rule, 0, 0);
   std::int32_t Sum = 0, Ring = 0;
-  std::uint32_t Poly = std::numeric_limits<std::uint32_t>::max();
   bool AnyOdd = false;
-  for (std::uint32_t e = BandStarts[J]; e < BandStarts[J + 1]; ++e) {
-    const TBandEdge E = BandEdges[e];
-    if (E.Poly != Poly) {
+  // The polygon of the first entry; later ones only move forwards.
+  std::size_t Poly = std::size_t(std::upper_bound(PolyStarts.begin(), PolyStarts.end(), BandEdges[Begin]) - PolyStarts.begin()) - 1;
+  for (std::uint32_t e = Begin; e < End; ++e) {
+    const std::uint32_t K = BandEdges[e];
+    if (K >= PolyStarts[Poly + 1]) {
       AnyOdd = AnyOdd || (Ring & 1) != 0;
       Ring = 0;
-      Poly = E.Poly;
+      while (K >= PolyStarts[Poly + 1]) ++Poly;
     }
-    const TCanvasPoints& P = Source[E.Poly];
+    const TCanvasPoints& P = Source[Poly];
+    const std::size_t V = K - PolyStarts[Poly];
     double XC;
     int Dir;
-    if (Crossing(P[E.Vertex], P[E.Vertex == 0 ? P.size() - 1 : E.Vertex - 1], Y, XC, Dir) && X < XC) {
+    if (Crossing(P[V], P[V == 0 ? P.size() - 1 : V - 1], Y, XC, Dir) && X < XC) {
       Ring += Dir;
       Sum += Dir;
     }
@@ -686,6 +685,7 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
       if (GX > 0 && (Source.size() == 1 || !Inside.empty())) {
         BandStarts = {};
         BandEdges = {};
+        PolyStarts = {};
         NBands = 0;
       }
     }
