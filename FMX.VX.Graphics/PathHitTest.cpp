@@ -55,6 +55,11 @@ namespace {
 // Queries answered through the bands before the grid is built (the grid
 // costs about as much as a hundred plain walks).
 constexpr std::uint32_t kBandQueriesBeforeGrid = 64;
+// Beyond this many edges the bands' memory (about 6 bytes per edge) weighs
+// more than the queries they speed up: plain walks then, and the grid once
+// they have visited this many times the path's edges.
+constexpr std::size_t kMaxBandEdges = std::size_t(1) << 22;
+constexpr std::uint64_t kWalksBeforeGrid = 8;
 // Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
@@ -218,6 +223,7 @@ struct TVXPathData::TPathHitIndex {
   std::size_t EdgeCount = 0;
   double EdgeSpan = 0;                // sum of the edges' heights
   bool Built = false;
+  std::uint64_t Walked = 0;  // edges visited by plain walks so far (large paths)
   // Horizontal bands, for the queries before the grid: each band lists the
   // edges whose vertical extent meets it, by the number of their vertex
   // counted over all polygons (PolyStarts: each polygon's first), in
@@ -679,18 +685,24 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
   if (Rule == THitRule::AnySubpath && Source.size() == 1) Rule = THitRule::EvenOdd;
   auto Indexed = [&] { return GX > 0 && (Rule != THitRule::AnySubpath || !Inside.empty()); };
   if (!Indexed()) {
+    if (!Built && EdgeCount > kMaxBandEdges) {
+      // Paths this large keep to plain walks until the grid.
+      Walked += EdgeCount;
+      if (Walked > kWalksBeforeGrid * EdgeCount) Build(Source);
+      if (!Indexed()) return Plain(Source, X, Y, Rule);
+    }
     if (!Built && ++BandQueries > kBandQueriesBeforeGrid) {
+      // The bands go before the grid comes, so that the two never take
+      // memory together; they come back for what the grid cannot answer.
+      BandStarts = {};
+      BandEdges = {};
+      PolyStarts = {};
+      NBands = 0;
+      BandsTried = false;
       Build(Source);
-      // The bands stay for what the grid cannot answer.
-      if (GX > 0 && (Source.size() == 1 || !Inside.empty())) {
-        BandStarts = {};
-        BandEdges = {};
-        PolyStarts = {};
-        NBands = 0;
-      }
     }
     if (!Indexed()) {
-      if (!BandsTried) BuildBands(Source);
+      if (!BandsTried && EdgeCount <= kMaxBandEdges) BuildBands(Source);
       return NBands > 0 ? BandQuery(Source, X, Y, Rule) : Plain(Source, X, Y, Rule);
     }
   }
