@@ -8,9 +8,10 @@
 // signed sum the non-zero fill. One crossing rule serves all three: that of
 // the even-odd polygon test of Intersection.h, so that the answers equal it.
 //
-// A path that is hit-tested repeatedly gets an index, once the plain walks
-// have cost about as much as building it would (about eight walks over every
-// edge), so that a few tests after each edit stay plain walks:
+// The first query after a change walks the path's segments without
+// flattening them. The next ones list the edges by horizontal band and walk
+// the query's band. A path that is hit-tested repeatedly then gets a grid
+// index, once the band queries have saved about what building it costs:
 //
 // - A grid over the path's bounds, of square-ish cells sized so that most of
 //   them stay clear of the outline (by its length; at most 2 cells per edge
@@ -44,15 +45,21 @@
 
 #include "FMX.VX.Graphics/CubicFlatten_p.h"
 #include "FMX.VX.Graphics/Intersection.h"
+#include "FMX.VX.Graphics/PathWalk_p.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 
 namespace FMX::VX::Graphics {
 
 namespace {
 
-// The index is built once plain walks have visited this many times the
-// path's edges.
-constexpr std::uint64_t kWalksBeforeIndex = 8;
+// Queries answered through the bands before the grid is built (the grid
+// costs about as much as a hundred plain walks).
+constexpr std::uint32_t kBandQueriesBeforeGrid = 64;
+// Beyond this many edges the bands' memory (about 6 bytes per edge) weighs
+// more than the queries they speed up: plain walks then, and the grid once
+// they have visited this many times the path's edges.
+constexpr std::size_t kMaxBandEdges = std::size_t(1) << 22;
+constexpr std::uint64_t kWalksBeforeGrid = 8;
 // Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
@@ -68,7 +75,7 @@ constexpr std::size_t kMaskPolygons = 64;
 // kMaxFineCells fine cells.
 constexpr std::uint32_t kFine = 4;
 // Indexed queries before the fine grid is worked out.
-constexpr std::uint32_t kQueriesBeforeFine = 128;
+constexpr std::uint32_t kQueriesBeforeFine = 64;
 constexpr std::size_t kMaxFineCells = 32768;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
@@ -102,6 +109,105 @@ int RingWinding(std::span<const TPointF> Polygon, float X, float Y) {
   return Sum;
 }
 
+
+// The plain walk run on the path's own segments, for the first queries after
+// a change: the chords are made on the fly and dropped, and a curve whose
+// control points lie wholly above, below or right of the ray is never cut
+// up (its chords stay within those points). A curve wholly left of the
+// point is not cut up either: its chords cross the ray as often as the
+// single chord from its start to its end. The answers are those of the walk
+// over the flattened polygons, ring by ring.
+class TSegmentWalk {
+ public:
+  TSegmentWalk(const TPathData& Path, float X, float Y) : FPath(Path), FX(X), FY(Y) {}
+  bool Open() const { return FOpen; }
+  TPointF First() const { return FFirst; }
+  void Point(TPointF P) {
+    if (FOpen) Edge(FLast, P);
+    else {
+      FOpen = true;
+      FFirst = P;
+    }
+    FLast = P;
+  }
+  void Curve(const TPathSegment& S, std::size_t) {
+    const TPointF P[5] = {FLast, S.Start, S.Pt(0), S.Pt(1), S.Pt(2)};
+    double L = P[0].X, R = L, T = P[0].Y, B = T;
+    bool Finite = true;
+    for (const TPointF& Q : P) {
+      Finite = Finite && std::isfinite(Q.X) && std::isfinite(Q.Y);
+      L = std::min(L, double(Q.X));
+      R = std::max(R, double(Q.X));
+      T = std::min(T, double(Q.Y));
+      B = std::max(B, double(Q.Y));
+    }
+    if (Finite) {
+      // Room for the rounding of the points on the curve and of the
+      // crossings, far below the spacing of 32-bit values.
+      const double MX = 1e-9 * std::max(std::fabs(L), std::fabs(R));
+      const double MY = 1e-9 * std::max(std::fabs(T), std::fabs(B));
+      if (FY < T - MY || FY > B + MY || FX > R + MX) {
+        FLast = P[4];
+        return;
+      }
+      if (FX < L - MX) {
+        FRing += (P[4].Y > FY) - (FLast.Y > FY);
+        FLast = P[4];
+        return;
+      }
+    }
+    const std::int32_t Steps = CurveSteps(S);
+    thread_local std::vector<TPointF> Chords;
+    if (Chords.size() < std::size_t(Steps)) Chords.resize(std::size_t(Steps));
+    Detail::FlattenCubic(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Steps, Chords.data());
+    for (std::int32_t i = 0; i < Steps; ++i) Point(Chords[std::size_t(i)]);
+    if (Chords.size() > (std::size_t(1) << 16)) std::vector<TPointF>().swap(Chords);
+  }
+  void Flush() {
+    if (!FOpen) return;
+    Edge(FLast, FFirst);
+    FSum += FRing;
+    FAnyOdd = FAnyOdd || (FRing & 1) != 0;
+    FRing = 0;
+    FOpen = false;
+  }
+  // Signed crossings over all rings, and whether any ring is crossed an
+  // odd number of times.
+  int Sum() const { return FSum; }
+  bool AnyOdd() const { return FAnyOdd; }
+
+ private:
+  void Edge(const TPointF& From, const TPointF& To) {
+    double XC;
+    int Dir;
+    if (Crossing(To, From, FY, XC, Dir) && FX < XC) FRing += Dir;
+  }
+  // The chord count the flattening gives this curve, thinned as it thins
+  // the whole path's (the path's total worked out when first needed).
+  std::int32_t CurveSteps(const TPathSegment& S) {
+    const std::int32_t N = Detail::CubicFlattenSteps(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Detail::kCurveStep);
+    if (FThinning < 0) {
+      double Total = 0, Curves = 0;
+      for (const TPathSegment& C : FPath.Segments())
+        if (C.IsCompleteCurve()) {
+          Total += Detail::CubicFlattenSteps(C.Start, C.Pt(0), C.Pt(1), C.Pt(2), Detail::kCurveStep);
+          ++Curves;
+        }
+      const double Budget = double(Detail::kCurveBudgetBase) + double(Detail::kCurveBudgetPerCurve) * Curves;
+      FThinning = Total > Budget ? Budget / Total : 0;
+    }
+    return FThinning > 0 ? Detail::ThinnedSteps(N, FThinning) : N;
+  }
+
+  const TPathData& FPath;
+  float FX, FY;
+  bool FOpen = false;
+  TPointF FFirst, FLast;
+  int FRing = 0, FSum = 0;
+  bool FAnyOdd = false;
+  double FThinning = -1;  // 0: none
+};
+
 }  // namespace
 
 struct TVXPathData::TPathHitIndex {
@@ -115,8 +221,20 @@ struct TVXPathData::TPathHitIndex {
   TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
   std::size_t EdgeCount = 0;
-  std::uint64_t Walked = 0;           // edges visited by plain walks so far
+  double EdgeSpan = 0;                // sum of the edges' heights
   bool Built = false;
+  std::uint64_t Walked = 0;  // edges visited by plain walks so far (large paths)
+  // Horizontal bands, for the queries before the grid: each band lists the
+  // edges whose vertical extent meets it, by the number of their vertex
+  // counted over all polygons (PolyStarts: each polygon's first), in
+  // order; a query walks its band's list.
+  std::vector<std::uint32_t> PolyStarts;
+  bool BandsTried = false;
+  std::uint32_t BandQueries = 0;
+  std::uint32_t NBands = 0;
+  double BandScale = 0;
+  std::vector<std::uint32_t> BandStarts;
+  std::vector<std::uint32_t> BandEdges;
   // The grid (GX = 0: none).
   std::uint32_t GX = 0, GY = 0;
   double ScaleX = 0, ScaleY = 0;
@@ -149,6 +267,8 @@ struct TVXPathData::TPathHitIndex {
   bool Clean(std::size_t C) const { return Starts[C] == Starts[C + 1]; }
 
   void Start(const TVXPolygons& Source);
+  void BuildBands(const TVXPolygons& Source);
+  bool BandQuery(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
   void Build(const TVXPolygons& Source);
   void BuildFine(const TVXPolygons& Source);
   // Cells of a grid of Gx x Gy cells (Sx, Sy cells per unit) over Bounds
@@ -216,8 +336,11 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
   for (std::size_t i = 0; i < Source.size(); ++i) {
     float L = Inf, T = Inf, R = -Inf, B = -Inf;
     bool Finite = true;
+    float PrevY = Source[i].empty() ? 0.0f : Source[i].back().Y;
     for (const TPointF& V : Source[i]) {
       Finite = Finite && std::isfinite(V.X) && std::isfinite(V.Y);
+      EdgeSpan += std::fabs(double(V.Y) - PrevY);
+      PrevY = V.Y;
       L = std::min(L, V.X);
       R = std::max(R, V.X);
       T = std::min(T, V.Y);
@@ -236,6 +359,90 @@ void TVXPathData::TPathHitIndex::Start(const TVXPolygons& Source) {
     Bounds = {std::min(Bounds.Left, L), std::min(Bounds.Top, T), std::max(Bounds.Right, R),
               std::max(Bounds.Bottom, B)};
   }
+}
+
+void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
+  BandsTried = true;
+  const double H = double(Bounds.Bottom) - Bounds.Top;
+  if (!AllFinite || EdgeCount == 0 || !(H > 0) || EdgeCount >= std::numeric_limits<std::uint32_t>::max()) return;
+  // As many bands as keep the lists at about one and a half entries per
+  // edge: half an edge per band at most, fewer when edges are tall.
+  const double N = std::min(double(EdgeCount) / 2, EdgeSpan > 0 ? double(EdgeCount) * H / (2 * EdgeSpan) : 1.0);
+  NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
+  BandScale = NBands / H;
+  PolyStarts.resize(Source.size() + 1);
+  PolyStarts[0] = 0;
+  for (std::size_t p = 0; p < Source.size(); ++p) PolyStarts[p + 1] = PolyStarts[p] + std::uint32_t(Source[p].size());
+  // An edge that crosses a ray at Y spans Y, so its bands, from that of its
+  // top to that of its bottom (one monotonic function), hold Y's band.
+  // Horizontal edges cross no ray and are left out.
+  auto Bands = [&](const TCanvasPoints& Poly, std::size_t v, std::uint32_t& J0, std::uint32_t& J1) {
+    const float A = Poly[v].Y, B = Poly[v == 0 ? Poly.size() - 1 : v - 1].Y;
+    if (A == B) return false;
+    J0 = Bucket(std::min(A, B), Bounds.Top, BandScale, NBands);
+    J1 = Bucket(std::max(A, B), Bounds.Top, BandScale, NBands);
+    return true;
+  };
+  // Counts per band, then (inclusive sums) each band's end; the lists are
+  // filled backwards from the ends, which leaves each band's start and the
+  // entries in vertex order.
+  BandStarts.assign(std::size_t(NBands) + 1, 0);
+  std::uint64_t Listed = 0;
+  for (const TCanvasPoints& Poly : Source)
+    for (std::size_t v = 0; v < Poly.size(); ++v) {
+      std::uint32_t J0, J1;
+      if (!Bands(Poly, v, J0, J1)) continue;
+      for (std::uint32_t J = J0; J <= J1; ++J) ++BandStarts[J];
+      Listed += J1 - J0 + 1;
+    }
+  if (Listed >= std::numeric_limits<std::uint32_t>::max()) {
+    NBands = 0;
+    BandStarts = {};
+    PolyStarts = {};
+    return;
+  }
+  for (std::uint32_t J = 0; J < NBands; ++J) BandStarts[J + 1] += BandStarts[J];
+  BandEdges.resize(Listed);
+  for (std::size_t p = Source.size(); p-- > 0;) {
+    const TCanvasPoints& Poly = Source[p];
+    for (std::size_t v = Poly.size(); v-- > 0;) {
+      std::uint32_t J0, J1;
+      if (!Bands(Poly, v, J0, J1)) continue;
+      const std::uint32_t K = PolyStarts[p] + std::uint32_t(v);
+      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = K;
+    }
+  }
+}
+
+// The crossings of the edges listed in Y's band: those of every edge, as no
+// other edge spans Y. Lists run in vertex order, so each ring's parity is
+// known when its entries end.
+bool TVXPathData::TPathHitIndex::BandQuery(const TVXPolygons& Source, float X, float Y, THitRule Rule) const {
+  const std::uint32_t J = Bucket(Y, Bounds.Top, BandScale, NBands);
+  const std::uint32_t Begin = BandStarts[J], End = BandStarts[J + 1];
+  if (Begin == End) return Answer(Rule, 0, 0);
+  std::int32_t Sum = 0, Ring = 0;
+  bool AnyOdd = false;
+  // The polygon of the first entry; later ones only move forwards.
+  std::size_t Poly = std::size_t(std::upper_bound(PolyStarts.begin(), PolyStarts.end(), BandEdges[Begin]) - PolyStarts.begin()) - 1;
+  for (std::uint32_t e = Begin; e < End; ++e) {
+    const std::uint32_t K = BandEdges[e];
+    if (K >= PolyStarts[Poly + 1]) {
+      AnyOdd = AnyOdd || (Ring & 1) != 0;
+      Ring = 0;
+      while (K >= PolyStarts[Poly + 1]) ++Poly;
+    }
+    const TCanvasPoints& P = Source[Poly];
+    const std::size_t V = K - PolyStarts[Poly];
+    double XC;
+    int Dir;
+    if (Crossing(P[V], P[V == 0 ? P.size() - 1 : V - 1], Y, XC, Dir) && X < XC) {
+      Ring += Dir;
+      Sum += Dir;
+    }
+  }
+  AnyOdd = AnyOdd || (Ring & 1) != 0;
+  return Answer(Rule, Sum, AnyOdd);
 }
 
 void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
@@ -478,11 +685,26 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
   if (Rule == THitRule::AnySubpath && Source.size() == 1) Rule = THitRule::EvenOdd;
   auto Indexed = [&] { return GX > 0 && (Rule != THitRule::AnySubpath || !Inside.empty()); };
   if (!Indexed()) {
-    if (!Built) {
+    if (!Built && EdgeCount > kMaxBandEdges) {
+      // Paths this large keep to plain walks until the grid.
       Walked += EdgeCount;
-      if (Walked > kWalksBeforeIndex * EdgeCount) Build(Source);
+      if (Walked > kWalksBeforeGrid * EdgeCount) Build(Source);
+      if (!Indexed()) return Plain(Source, X, Y, Rule);
     }
-    if (!Indexed()) return Plain(Source, X, Y, Rule);
+    if (!Built && ++BandQueries > kBandQueriesBeforeGrid) {
+      // The bands go before the grid comes, so that the two never take
+      // memory together; they come back for what the grid cannot answer.
+      BandStarts = {};
+      BandEdges = {};
+      PolyStarts = {};
+      NBands = 0;
+      BandsTried = false;
+      Build(Source);
+    }
+    if (!Indexed()) {
+      if (!BandsTried && EdgeCount <= kMaxBandEdges) BuildBands(Source);
+      return NBands > 0 ? BandQuery(Source, X, Y, Rule) : Plain(Source, X, Y, Rule);
+    }
   }
   if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
   if (FX > 0) {
@@ -514,6 +736,14 @@ const TVXPolygons& TVXPathData::CurrentPolygons() const {
 }
 
 bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+  // The first queries after a change walk the segments themselves: one
+  // query then costs less than flattening the path would.
+  if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {
+    ++FColdQueries;
+    TSegmentWalk Walk(*this, X, Y);
+    Detail::WalkPolygons(*this, Walk);
+    return TPathHitIndex::Answer(Rule, Walk.Sum(), Walk.AnyOdd());
+  }
   const TVXPolygons& Polys = CurrentPolygons();
   if (FBatchStale) return FLiveIndex->Query(Polys, X, Y, Rule);
   if (!FHitIndex) {

@@ -11,6 +11,7 @@
 #include "FMX.VX.Graphics/CubicFlatten_p.h"
 #include "FMX.VX.Graphics/GeometryMath_p.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
+#include "FMX.VX.Graphics/PathWalk_p.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "platform/Math.h"
 #include "platform/NumberText.h"
@@ -19,55 +20,15 @@ namespace FMX::VX::Graphics {
 
 namespace {
 
-// Longest chord of a flattened curve, in path units.
-constexpr double kCurveStep = 1.0;
-
-// The polygons of a path, built by one walk over the segments that reports
-// to a sink: Point(P) adds a point to the open polygon, Curve(...) the
-// chords of a cubic after its start, Flush() ends the open polygon.
-// Curve chord counts come from Steps, one per complete curve in order.
-template <class TSink>
-void WalkPolygons(const TPathData& Path, const std::int32_t* Steps, TSink& Sink) {
-  std::size_t Curve = 0;
-  for (const TPathSegment& S : Path.Segments()) {
-    switch (S.Kind) {
-      case TPathPointKind::MoveTo:
-        Sink.Flush();
-        Sink.Point(S.Pt(0));
-        break;
-      case TPathPointKind::LineTo:
-        // After a close the line starts where that subpath began; a line
-        // opening the path starts at (0, 0), as the canvas draws it.
-        if (!Sink.Open()) Sink.Point(S.Start);
-        Sink.Point(S.Pt(0));
-        break;
-      case TPathPointKind::CurveTo:
-        if (!S.IsCompleteCurve()) break;  // incomplete trailing curve: nothing to draw
-        // A curve opening the path starts at (0, 0); after a close, where
-        // that subpath began.
-        if (!Sink.Open()) Sink.Point(S.Start);
-        Sink.Curve(S, Steps[Curve++]);
-        break;
-      case TPathPointKind::Close:
-        // A close with nothing open (a second close, or one opening the path)
-        // adds nothing.
-        if (!Sink.Open()) break;
-        Sink.Point(Sink.First());
-        Sink.Flush();
-        break;
-    }
-  }
-  Sink.Flush();
-}
-
 // First pass: the size of every polygon.
 struct TCountSink {
   std::vector<std::size_t>& Sizes;
+  const std::int32_t* Steps;
   std::size_t Count = 0;
   bool Open() const { return Count > 0; }
   TPointF First() const { return {}; }
   void Point(TPointF) { ++Count; }
-  void Curve(const TPathSegment&, std::int32_t Steps) { Count += std::size_t(Steps); }
+  void Curve(const TPathSegment&, std::size_t N) { Count += std::size_t(Steps[N]); }
   void Flush() {
     if (Count > 0) Sizes.push_back(Count);
     Count = 0;
@@ -77,6 +38,7 @@ struct TCountSink {
 // Second pass: the points, written into polygons reserved at their final size.
 struct TWriteSink {
   TVXPolygons& Out;
+  const std::int32_t* Steps;
   std::size_t Index = 0;
   TCanvasPoints* Current = nullptr;
   bool Open() const { return Current && !Current->empty(); }
@@ -85,10 +47,10 @@ struct TWriteSink {
     if (!Current) Current = &Out[Index];
     Current->push_back(P);
   }
-  void Curve(const TPathSegment& S, std::int32_t Steps) {
+  void Curve(const TPathSegment& S, std::size_t N) {
     const std::size_t Old = Current->size();
-    Current->resize(Old + std::size_t(Steps));
-    Detail::FlattenCubic(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Steps, Current->data() + Old);
+    Current->resize(Old + std::size_t(Steps[N]));
+    Detail::FlattenCubic(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Steps[N], Current->data() + Old);
   }
   void Flush() {
     if (Open()) ++Index;
@@ -110,19 +72,19 @@ void FlattenPath(const TPathData& Path, TVXPolygons& Out) {
   double Total = 0;
   for (const TPathSegment& S : Path.Segments())
     if (S.IsCompleteCurve()) {
-      Steps.push_back(CubicFlattenSteps(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), kCurveStep));
+      Steps.push_back(CubicFlattenSteps(S.Start, S.Pt(0), S.Pt(1), S.Pt(2), Detail::kCurveStep));
       Total += Steps.back();
     }
   const double Budget = double(kCurveBudgetBase) + double(kCurveBudgetPerCurve) * double(Steps.size());
   if (Total > Budget)
     for (std::int32_t& N : Steps) N = ThinnedSteps(N, Budget / Total);
-  TCountSink Count{Sizes};
-  WalkPolygons(Path, Steps.data(), Count);
+  TCountSink Count{Sizes, Steps.data()};
+  WalkPolygons(Path, Count);
   Out.clear();
   Out.resize(Sizes.size());
   for (std::size_t i = 0; i < Sizes.size(); ++i) Out[i].reserve(Sizes[i]);
-  TWriteSink Write{Out};
-  WalkPolygons(Path, Steps.data(), Write);
+  TWriteSink Write{Out, Steps.data()};
+  WalkPolygons(Path, Write);
   if (Steps.capacity() > (std::size_t(1) << 16)) std::vector<std::int32_t>().swap(Steps);
   if (Sizes.capacity() > (std::size_t(1) << 16)) std::vector<std::size_t>().swap(Sizes);
 }

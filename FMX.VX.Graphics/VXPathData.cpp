@@ -58,6 +58,7 @@ void TVXPathData::PathChange(TObject*) {
   FLiveValid = false;
   FLivePolygons.clear();
   FLiveIndex.reset();
+  FColdQueries = 0;
   if (FOnChanged) FOnChanged(this);
 }
 
@@ -66,6 +67,7 @@ void TVXPathData::DoChanged() {
     // The caches stay as they were; the hit tests must not use them now.
     FBatchStale = FPolygonsValid;
     FLiveValid = false;
+    FColdQueries = 0;
     return;
   }
   TPathData::DoChanged();

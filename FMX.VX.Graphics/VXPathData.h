@@ -209,6 +209,10 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   mutable bool FLiveValid = false;
   mutable TVXPolygons FLivePolygons;
   mutable std::unique_ptr<TPathHitIndex, THitIndexDeleter> FLiveIndex;
+  // Hit tests since the last change that walked the segments instead of
+  // polygons; after kColdQueries of them the path is flattened.
+  static constexpr std::uint32_t kColdQueries = 1;
+  mutable std::uint32_t FColdQueries = 0;
   // --- end of measurement and hit tests ---
 
  private:

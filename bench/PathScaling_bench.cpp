@@ -196,7 +196,8 @@ void ReportMemory() {
     TVXPathData P;
     P.SetData(Text);
     P.GetLength();
-    for (int i = 0; i < 16; ++i) P.PointInPath(float(i), 1);
+    // Enough queries for the bands and then the grid.
+    for (int i = 0; i < 80; ++i) P.PointInPath(float(i), 1);
   });
   Measure("Cairo build + cairo_copy_path_flat (0.1) + cairo_in_fill", [&] {
     // The same curves straight into Cairo (numbers read with from_chars).

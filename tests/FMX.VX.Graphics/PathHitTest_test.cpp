@@ -137,6 +137,9 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
     TVXPathData NonZero;
     NonZero.Assign(P);
     NonZero.SetFillMode(fmNonZero);
+    // A copy refreshed every 48 queries answers through the bands (after
+    // its first query) and never reaches the grid.
+    TVXPathData Banded;
     for (std::size_t i = 0; i < Probes.size(); ++i) {
       const TPointF Q = Probes[i];
       bool Expected = false, Odd = false;
@@ -145,6 +148,14 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
         Expected = Expected || In;
         Odd = Odd != In;  // crossings of all subpaths together
       }
+      if (i % 48 == 0) {
+        Banded.Assign(P);
+        Banded.PointInPath(0, 0);
+      }
+      Banded.SetFillMode(i % 2 ? fmEvenOdd : fmNonZero);
+      if (i % 3 == 0) ASSERT_EQ(Banded.PointInPath(Q), Expected) << Q.X << "," << Q.Y << " banded";
+      else if (i % 2) ASSERT_EQ(Banded.PointInFill(Q), Odd) << Q.X << "," << Q.Y << " banded";
+      else ASSERT_EQ(Banded.PointInFill(Q), NonZero.PointInFill(Q)) << Q.X << "," << Q.Y << " banded";
       ASSERT_EQ(P.PointInPath(Q), Expected) << Q.X << "," << Q.Y;
       ASSERT_EQ(P.PointInFill(Q), Odd) << Q.X << "," << Q.Y;
       if (i % 16 == 0) {
@@ -227,6 +238,101 @@ TEST(PointInPath, NonFiniteVerticesMatchThePolygonTest) {
         for (const TCanvasPoints& Poly : P.ToPolygons()) Expected = Expected || PointInPath(Poly, Q.X, Q.Y);
         EXPECT_EQ(P.PointInPath(Q), Expected) << Odd.X << "," << Odd.Y << " at " << Q.X << "," << Q.Y;
       }
+  }
+}
+
+// The first query after a change walks the segments without flattening
+// them: it must answer as the polygon test does on the flattened path, also
+// on hostile curves (huge, tiny, thinned to the chord budget, non-finite,
+// spanning many orders of magnitude) and at the curves' own coordinates.
+TEST(PointInPath, FirstQueryAgreesWithThePolygonTest) {
+  const float NaN = std::numeric_limits<float>::quiet_NaN(), Inf = std::numeric_limits<float>::infinity();
+  struct Shape {
+    const char* Name;
+    std::function<void(TVXPathData&)> Build;
+  };
+  const Shape Shapes[] = {
+      {"circle", [](TVXPathData& P) { P.SetData(CIRCLE); }},
+      {"arcs and a hole", [](TVXPathData& P) {
+         P.SetData("M0,50 A50,50 0 1,1 100,50 A50,50 0 1,1 0,50 Z M30,50 A20,20 0 1,0 70,50 A20,20 0 1,0 30,50 Z");
+       }},
+      {"open curves after a close", [](TVXPathData& P) {
+         P.SetData("C10,40 60,-20 80,30 Z C20,90 90,90 40,10 M5,5 L60,80 C0,100 100,0 5,5");
+       }},
+      {"huge curves, thinned", [](TVXPathData& P) {
+         P.MoveTo({0, 0});
+         for (int i = 0; i < 3; ++i)
+           P.CurveTo({float(i * 3e6), 4e6f}, {float(i * 3e6 + 2e6), -4e6f}, {float((i + 1) * 3e6), float(i % 2) * 1e6f});
+         P.ClosePath();
+       }},
+      {"tiny curves", [](TVXPathData& P) {
+         P.MoveTo({0, 0});
+         P.CurveTo({1e-30f, 3e-30f}, {4e-30f, -2e-30f}, {5e-30f, 1e-30f});
+         P.CurveTo({3e-30f, 6e-30f}, {0, 4e-30f}, {0, 0});
+       }},
+      {"magnitudes far apart", [](TVXPathData& P) {
+         P.MoveTo({0.001f, 0.002f});
+         P.CurveTo({1e10f, -1e10f}, {-1e10f, 1e10f}, {0.003f, 0.001f});
+         P.CurveTo({0.5f, 0.5f}, {-0.5f, 0.7f}, {0.001f, 0.002f});
+       }},
+      {"non-finite control points", [=](TVXPathData& P) {
+         P.MoveTo({0, 0});
+         P.CurveTo({NaN, 10}, {20, 30}, {40, 0});
+         P.CurveTo({30, Inf}, {10, 20}, {0, 0});
+         P.MoveTo({50, 50});
+         P.CurveTo({60, 80}, {90, 90}, {-Inf, 60});
+       }},
+  };
+  for (const Shape& S : Shapes) {
+    TVXPathData P;
+    S.Build(P);
+    // Probes: the points and control points themselves, points just beside
+    // them, the flattened vertices and random points over the bounds.
+    std::vector<TPointF> Probes;
+    for (int i = 0; i < P.GetCount(); ++i) {
+      const TPointF Q = P.Points()[std::size_t(i)].Point;
+      Probes.push_back(Q);
+      Probes.push_back({std::nextafter(Q.X, -Inf), Q.Y});
+      Probes.push_back({Q.X, std::nextafter(Q.Y, Inf)});
+      Probes.push_back({Q.X * 0.5f, Q.Y * 0.999f});
+    }
+    for (const TCanvasPoints& Poly : P.ToPolygons())
+      for (std::size_t i = 0; i < Poly.size(); i += 1 + Poly.size() / 64) Probes.push_back(Poly[i]);
+    const TRectF B = P.GetBounds();
+    std::mt19937 Rng(3);
+    std::uniform_real_distribution<float> U(0, 1);
+    for (int i = 0; i < 64; ++i)
+      Probes.push_back({B.Left + U(Rng) * (B.Right - B.Left), B.Top + U(Rng) * (B.Bottom - B.Top)});
+    TVXPathData NonZero;
+    NonZero.Assign(P);
+    NonZero.SetFillMode(fmNonZero);
+    for (std::size_t k = 0; k < Probes.size(); ++k) {
+      const TPointF Q = Probes[k];
+      bool Any = false, Odd = false;
+      for (const TCanvasPoints& Poly : P.ToPolygons()) {
+        const bool In = PointInPath(Poly, Q.X, Q.Y);
+        Any = Any || In;
+        Odd = Odd != In;
+      }
+      const bool WarmNonZero = NonZero.PointInFill(Q);
+      for (const TVXFillMode Mode : {fmEvenOdd, fmNonZero}) {
+        TVXPathData Fresh;
+        Fresh.Assign(P);
+        Fresh.SetFillMode(Mode);
+        ASSERT_EQ(Fresh.PointInFill(Q), Mode == fmEvenOdd ? Odd : WarmNonZero) << S.Name << " at " << Q.X << "," << Q.Y;
+      }
+      TVXPathData Fresh;
+      Fresh.Assign(P);
+      ASSERT_EQ(Fresh.PointInPath(Q), Any) << S.Name << " at " << Q.X << "," << Q.Y;
+      if (k % 8 != 0) continue;
+      ASSERT_EQ(Fresh.PointInPath(Q), Any) << S.Name << " at " << Q.X << "," << Q.Y << " flattened";
+      // A change inside a batch, after the polygons were built: the next
+      // query walks the segments again (a lone trailing move fills nothing).
+      Fresh.BeginUpdate();
+      Fresh.MoveTo(Q);
+      ASSERT_EQ(Fresh.PointInPath(Q), Any) << S.Name << " at " << Q.X << "," << Q.Y << " in a batch";
+      Fresh.EndUpdate();
+    }
   }
 }
 
