@@ -255,8 +255,8 @@ namespace {
 // space, and the pattern coordinates of every pixel, in 16.16 fixed point.
 // Past that range Cairo either paints nothing or fails for good ("out of
 // memory") and refuses all later drawing. Checks the user-to-pattern matrix
-// `ToPattern` under the context's matrix; `Along` is the pattern point at the
-// middle of the visible area.
+// `ToPattern` under the context's matrix; (AlongX, AlongY) is the pattern
+// point at the middle of the visible area.
 bool PatternFits(cairo_t* Cr, const cairo_matrix_t& ToPattern, double& AlongX, double& AlongY) {
   static constexpr double Limit = 1 << 14;
   AlongX = AlongY = std::numeric_limits<double>::quiet_NaN();

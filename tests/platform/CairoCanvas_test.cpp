@@ -387,19 +387,22 @@ TEST(CairoCanvasGradient, ExtremeMapsPaintAndLeaveTheCanvasUsable) {
     const char* Name;
     TMatrix Matrix;
     TGradientStyle Style;
-    TPointF Stop;
+    TPointF Start, Stop;
     TRectF Rect;
     std::vector<TColourProbe> Probes;
   } Cases[] = {
       // The user space runs a million units down per pixel across: the
       // horizontal gradient still runs across the bitmap, red to blue.
-      {"sheared linear", Shear, TGradientStyle::Linear, {1, 0}, {0, 0, 40, 2.1e7f},
+      {"sheared linear", Shear, TGradientStyle::Linear, {0, 0}, {1, 0}, {0, 0, 40, 2.1e7f},
        {{2, 20, 0xFFEF0010}, {37, 20, 0xFF1000EF}}},
-      {"sheared radial", Shear, TGradientStyle::Radial, {1, 0}, {0, 0, 40, 2.1e7f},
+      {"sheared radial", Shear, TGradientStyle::Radial, {0, 0}, {1, 0}, {0, 0, 40, 2.1e7f},
        {{20, 20, 0xFFF70008}, {0, 20, Blue}}},
-      // A gradient far shorter than a pixel: its far end shows.
-      {"sub-pixel linear", TMatrix::Identity(), TGradientStyle::Linear, {1e-6f, 0}, {0, 0, 40, 40},
+      // A gradient far shorter than a pixel, or short and far off to the
+      // side: the padded end on the visible side shows.
+      {"sub-pixel linear", TMatrix::Identity(), TGradientStyle::Linear, {0, 0}, {1e-6f, 0}, {0, 0, 40, 40},
        {{20, 20, Blue}, {39, 0, Blue}}},
+      {"far-off linear", TMatrix::Identity(), TGradientStyle::Linear, {1000, 0}, {1000.001f, 0}, {0, 0, 40, 40},
+       {{0, 0, Red}, {39, 39, Red}}},
   };
   for (const auto& Case : Cases) {
     SCOPED_TRACE(Case.Name);
@@ -408,6 +411,7 @@ TEST(CairoCanvasGradient, ExtremeMapsPaintAndLeaveTheCanvasUsable) {
     C.Fill().SetKind(TBrushKind::Gradient);
     TGradient& G = C.Fill().Gradient();
     G.SetStyle(Case.Style);
+    G.SetStartPosition(Case.Start);
     G.SetStopPosition(Case.Stop);
     G.AddPoint(Red, 0);
     G.AddPoint(Blue, 1);
