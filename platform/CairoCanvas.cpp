@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "platform/Bitmap.h"
@@ -248,6 +249,39 @@ void TCairoCanvas::SetSolidSource(TAlphaColor Color, double Alpha) {
   FSourceAlpha = Alpha;
 }
 
+namespace {
+
+// Cairo and pixman carry the map from device pixels to a gradient's pattern
+// space, and the pattern coordinates of every pixel, in 16.16 fixed point.
+// Past that range Cairo either paints nothing or fails for good ("out of
+// memory") and refuses all later drawing. Checks the user-to-pattern matrix
+// `ToPattern` under the context's matrix; (AlongX, AlongY) is the pattern
+// point at the middle of the visible area.
+bool PatternFits(cairo_t* Cr, const cairo_matrix_t& ToPattern, double& AlongX, double& AlongY) {
+  static constexpr double Limit = 1 << 14;
+  AlongX = AlongY = std::numeric_limits<double>::quiet_NaN();
+  cairo_matrix_t Inverse, Map;
+  cairo_get_matrix(Cr, &Inverse);
+  if (cairo_matrix_invert(&Inverse) != CAIRO_STATUS_SUCCESS) return false;
+  cairo_matrix_multiply(&Map, &Inverse, &ToPattern);  // device to user, then user to pattern
+  const CairoGeometry::TBox Visible = CairoGeometry::VisibleBox(Cr);
+  AlongX = (Visible.L + Visible.R) / 2, AlongY = (Visible.T + Visible.B) / 2;
+  cairo_matrix_transform_point(&Map, &AlongX, &AlongY);
+  cairo_matrix_t Check = ToPattern;
+  if (cairo_matrix_invert(&Check) != CAIRO_STATUS_SUCCESS) return false;
+  for (const double V : {Map.xx, Map.yx, Map.xy, Map.yy})
+    if (!(std::fabs(V) < Limit)) return false;
+  for (const double X : {Visible.L, Visible.R})
+    for (const double Y : {Visible.T, Visible.B}) {
+      double PX = X, PY = Y;
+      cairo_matrix_transform_point(&Map, &PX, &PY);
+      if (!(std::fabs(PX) < Limit) || !(std::fabs(PY) < Limit)) return false;
+    }
+  return true;
+}
+
+}  // namespace
+
 bool TCairoCanvas::SetBrushSource(const TBrush& Brush, double Alpha, double X0, double Y0, double X1, double Y1) {
   if (Brush.Kind() == TBrushKind::Solid) {
     SetSolidSource(Brush.Color(), Alpha);
@@ -256,12 +290,19 @@ bool TCairoCanvas::SetBrushSource(const TBrush& Brush, double Alpha, double X0, 
   const TGradient& G = Brush.Gradient();
   const auto Points = G.Points();
   if (Points.empty()) return false;
-  // The stop painted where the gradient has no extent: the one with the
-  // highest offset (the last of them when several share it).
+  // The stop with the highest offset (the last of them when several share
+  // it), painted beyond the gradient's end and where it has no extent; and
+  // the one with the lowest, painted before its start.
   const auto LastStop = [&] {
     std::size_t Best = 0;
     for (std::size_t I = 1; I < Points.size(); ++I)
       if (!(Points[I].Offset < Points[Best].Offset)) Best = I;
+    return Points[Best].Color;
+  };
+  const auto FirstStop = [&] {
+    std::size_t Best = 0;
+    for (std::size_t I = 1; I < Points.size(); ++I)
+      if (Points[I].Offset < Points[Best].Offset) Best = I;
     return Points[Best].Color;
   };
   if (Points.size() == 1) {
@@ -269,16 +310,29 @@ bool TCairoCanvas::SetBrushSource(const TBrush& Brush, double Alpha, double X0, 
     return true;
   }
   const double L = std::min(X0, X1), T = std::min(Y0, Y1), W = std::fabs(X1 - X0), H = std::fabs(Y1 - Y0);
-  cairo_pattern_t* Pattern = nullptr;
-  if (G.Style() == TGradientStyle::Linear) {
+  const bool Linear = G.Style() == TGradientStyle::Linear;
+  cairo_matrix_t ToPattern;
+  if (Linear) {
     const double SX = L + G.StartPosition().X * W, SY = T + G.StartPosition().Y * H;
     const double EX = L + G.StopPosition().X * W, EY = T + G.StopPosition().Y * H;
-    if (!std::isfinite(SX) || !std::isfinite(SY) || !std::isfinite(EX) || !std::isfinite(EY) ||
-        (SX == EX && SY == EY)) {
+    const double DX = EX - SX, DY = EY - SY, L2 = DX * DX + DY * DY;
+    if (!std::isfinite(SX) || !std::isfinite(SY) || !(L2 > 0) || !std::isfinite(L2)) {
       SetSolidSource(LastStop(), Alpha);
       return true;
     }
-    Pattern = cairo_pattern_create_linear(SX, SY, EX, EY);
+    // Pattern space: the gradient runs from (0, 0) to (1, 0). Only the
+    // distance along it matters; across it, pattern space follows the device
+    // pixels at the same scale, so that no skew of the canvas matrix takes
+    // the pattern coordinates out of Cairo's range.
+    cairo_matrix_init(&ToPattern, DX / L2, 0, DY / L2, 0, -(SX * DX + SY * DY) / L2, 0);
+    cairo_matrix_t Device, Inverse, Map;
+    cairo_get_matrix(FCr, &Device);
+    Inverse = Device;
+    if (cairo_matrix_invert(&Inverse) == CAIRO_STATUS_SUCCESS) {
+      cairo_matrix_multiply(&Map, &Inverse, &ToPattern);
+      Map.yx = -Map.xy, Map.yy = Map.xx, Map.y0 = 0;
+      cairo_matrix_multiply(&ToPattern, &Device, &Map);  // user to device, then device to pattern
+    }
   } else {
     const double CX = L + G.RadialCenter().X * W, CY = T + G.RadialCenter().Y * H;
     const double RX = W / 2, RY = H / 2;
@@ -287,11 +341,19 @@ bool TCairoCanvas::SetBrushSource(const TBrush& Brush, double Alpha, double X0, 
       return true;
     }
     // Pattern space: the unit circle around the origin.
-    Pattern = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    cairo_matrix_t M;
-    cairo_matrix_init(&M, 1 / RX, 0, 0, 1 / RY, -CX / RX, -CY / RY);
-    cairo_pattern_set_matrix(Pattern, &M);
+    cairo_matrix_init(&ToPattern, 1 / RX, 0, 0, 1 / RY, -CX / RX, -CY / RY);
   }
+  double AlongX, AlongY;
+  if (!PatternFits(FCr, ToPattern, AlongX, AlongY)) {
+    // A gradient squeezed to a sliver or lying far off the target: one
+    // padded end shows, the one nearer the middle of the visible area.
+    const double Along = Linear ? AlongX : std::hypot(AlongX, AlongY);
+    SetSolidSource(Along < 0.5 ? FirstStop() : LastStop(), Alpha);
+    return true;
+  }
+  cairo_pattern_t* Pattern =
+      Linear ? cairo_pattern_create_linear(0, 0, 1, 0) : cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+  cairo_pattern_set_matrix(Pattern, &ToPattern);
   for (const TGradientPoint& P : Points) {
     const double Offset = std::isnan(P.Offset) ? 0.0 : std::clamp<double>(P.Offset, 0, 1);
     cairo_pattern_add_color_stop_rgba(Pattern, Offset, Channel(P.Color, 16), Channel(P.Color, 8),

@@ -371,6 +371,70 @@ TEST(CairoCanvasGradient, DegenerateGradients) {
   EXPECT_EQ(Bmp.GetPixel(10, 10), Blue);
 }
 
+// Cairo carries the map from device pixels to a gradient in 16.16 fixed point
+// and, once that overflows, refuses every later drawing on the context. The
+// canvas keeps such gradients within range or paints their padded end colour,
+// and stays usable.
+TEST(CairoCanvasGradient, ExtremeMapsPaintAndLeaveTheCanvasUsable) {
+  TMatrix Shear = TMatrix::Identity();
+  Shear.m12 = -522240;  // device y = y - 522240 x
+  Shear.m21 = 1e-40f;   // denormal
+  struct TColourProbe {
+    int X, Y;
+    TAlphaColor Colour;
+  };
+  const struct {
+    const char* Name;
+    TMatrix Matrix;
+    TGradientStyle Style;
+    TPointF Start, Stop;
+    TRectF Rect;
+    std::vector<TColourProbe> Probes;
+  } Cases[] = {
+      // The user space runs a million units down per pixel across: the
+      // horizontal gradient still runs across the bitmap, red to blue.
+      {"sheared linear", Shear, TGradientStyle::Linear, {0, 0}, {1, 0}, {0, 0, 40, 2.1e7f},
+       {{2, 20, 0xFFEF0010}, {37, 20, 0xFF1000EF}}},
+      {"sheared radial", Shear, TGradientStyle::Radial, {0, 0}, {1, 0}, {0, 0, 40, 2.1e7f},
+       {{20, 20, 0xFFF70008}, {0, 20, Blue}}},
+      // A gradient far shorter than a pixel, or short and far off to the
+      // side: the padded end on the visible side shows.
+      {"sub-pixel linear", TMatrix::Identity(), TGradientStyle::Linear, {0, 0}, {1e-6f, 0}, {0, 0, 40, 40},
+       {{20, 20, Blue}, {39, 0, Blue}}},
+      {"far-off linear", TMatrix::Identity(), TGradientStyle::Linear, {1000, 0}, {1000.001f, 0}, {0, 0, 40, 40},
+       {{0, 0, Red}, {39, 39, Red}}},
+  };
+  for (const auto& Case : Cases) {
+    SCOPED_TRACE(Case.Name);
+    TBitmap Bmp(40, 40);
+    TCanvas& C = Bmp.Canvas();
+    C.Fill().SetKind(TBrushKind::Gradient);
+    TGradient& G = C.Fill().Gradient();
+    G.SetStyle(Case.Style);
+    G.SetStartPosition(Case.Start);
+    G.SetStopPosition(Case.Stop);
+    G.AddPoint(Red, 0);
+    G.AddPoint(Blue, 1);
+    C.SetMatrix(Case.Matrix);
+    C.FillRect(Case.Rect, 1);
+    TPathData P;
+    P.AddRectangle(Case.Rect, 0, 0, AllCorners);
+    C.FillPath(P, 1);
+    for (const TColourProbe& Probe : Case.Probes) {
+      const TAlphaColor Got = Bmp.GetPixel(Probe.X, Probe.Y);
+      EXPECT_EQ(A(Got), 255) << Probe.X << "," << Probe.Y;
+      EXPECT_NEAR(R(Got), R(Probe.Colour), 3) << Probe.X << "," << Probe.Y;
+      EXPECT_NEAR(B(Got), B(Probe.Colour), 3) << Probe.X << "," << Probe.Y;
+    }
+    C.SetMatrix(TMatrix::Identity());
+    C.Fill().SetKind(TBrushKind::Solid);
+    C.Fill().SetColor(Black);
+    C.FillRect(TRectF{0, 0, 40, 40}, 1);
+    EXPECT_EQ(Bmp.GetPixel(0, 0), Black);
+    EXPECT_EQ(Bmp.GetPixel(39, 39), Black);
+  }
+}
+
 // The cached context state: each change that alone alters the paint must
 // reach Cairo, also when the colour, the clip or the stops stay the same.
 TEST(CairoCanvasColour, CacheFollowsEveryChangeOnItsOwn) {
