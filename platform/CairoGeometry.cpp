@@ -14,6 +14,12 @@ namespace {
 constexpr double FixedLimit = 4.0e6;
 // Curves are cut in halves at most this often; a piece is then a chord.
 constexpr int MaxDepth = 48;
+// Wide strokes cut each curve at most this often: every piece gets a join,
+// and a round join is a disc of many points, so the work must stay small
+// even when a near-singular matrix asks for a tolerance of almost nothing.
+constexpr int MaxWideDepth = 12;
+// Points on one round cap or join at most.
+constexpr double MaxDiscPoints = 1024;
 // Dashes cut from one segment's visible window at most; beyond, the rest of
 // the window is drawn solid.
 constexpr int MaxDashesPerWindow = 4096;
@@ -463,7 +469,7 @@ void TWideStroke::Disc(TPt C) {
     From = std::atan2(FCenter.Y - C.Y, FCenter.X - C.X) - Half;
     Span = 2 * Half;
   }
-  const int N = int(std::min(std::ceil(Span / Step), 65536.0));
+  const int N = int(std::min(std::ceil(Span / Step), MaxDiscPoints));
   FScratch.clear();
   if (Sector) FScratch.push_back(C);
   // Chords from a circle of radius R/cos(Step/2) lie outside the circle.
@@ -629,7 +635,7 @@ void TWideStroke::Curve(TPt P0, TPt C1, TPt C2, TPt P3, int Depth) {
   const double Reach = FHalf * (FJoin == TJoinStyle::Miter ? 10 : 1) + FRadius;
   const bool Far = H.L > FCenter.X + Reach || H.R < FCenter.X - Reach || H.T > FCenter.Y + Reach ||
                    H.B < FCenter.Y - Reach;
-  if (Far || Depth >= MaxDepth || Flatness(P0, C1, C2, P3) <= FTolerance) {
+  if (Far || Depth >= MaxWideDepth || Flatness(P0, C1, C2, P3) <= FTolerance) {
     FLine.push_back(P3);
     return;
   }
