@@ -18,8 +18,11 @@ constexpr int MaxDepth = 48;
 // and a round join is a disc of many points, so the work must stay small
 // even when a near-singular matrix asks for a tolerance of almost nothing.
 constexpr int MaxWideDepth = 12;
-// Points on one round cap or join at most.
+// Points on one round cap or join at most, and on all of one stroke's
+// before the rest fall back to coarse discs.
 constexpr double MaxDiscPoints = 1024;
+constexpr double DiscBudget = 131072;
+constexpr double CoarseDiscPoints = 16;
 // Dashes cut from one segment's visible window at most; beyond, the rest of
 // the window is drawn solid.
 constexpr int MaxDashesPerWindow = 4096;
@@ -469,7 +472,8 @@ void TWideStroke::Disc(TPt C) {
     From = std::atan2(FCenter.Y - C.Y, FCenter.X - C.X) - Half;
     Span = 2 * Half;
   }
-  const int N = int(std::min(std::ceil(Span / Step), MaxDiscPoints));
+  const int N = int(std::min(std::ceil(Span / Step), FDiscPoints > DiscBudget ? CoarseDiscPoints : MaxDiscPoints));
+  FDiscPoints += N;
   FScratch.clear();
   if (Sector) FScratch.push_back(C);
   // Chords from a circle of radius R/cos(Step/2) lie outside the circle.

@@ -180,9 +180,9 @@ class TWideStroke final : public TSink {
   TJoinStyle FJoin;
   TDash FDash;
   double FTolerance;  // canvas units
+  double FDiscPoints = 0;  // points spent on round caps and joins so far
   bool FCovered = false;
   bool FHasCurrent = false;
-  bool FClosed = false;
   std::vector<TPt> FLine;  // the current subpath, flattened
   std::vector<TPt> FScratch;
 };
