@@ -23,6 +23,8 @@ constexpr int MaxWideDepth = 12;
 constexpr double MaxDiscPoints = 1024;
 constexpr double DiscBudget = 131072;
 constexpr double CoarseDiscPoints = 16;
+// Dashes one wide stroke cuts in all; beyond, the rest is drawn solid.
+constexpr int MaxWideDashes = 16384;
 // Dashes cut from one segment's visible window at most; beyond, the rest of
 // the window is drawn solid.
 constexpr int MaxDashesPerWindow = 4096;
@@ -596,7 +598,7 @@ void TWideStroke::EndSubpath(bool Closed) {
     double S = 0;
     int Steps = 0;
     while (S < Span) {
-      if (++Steps > MaxDashesPerWindow) {
+      if (++Steps > MaxDashesPerWindow || ++FDashes > MaxWideDashes) {
         // More dashes than can be told apart: the rest of the window solid.
         if (Dash.empty()) Dash.push_back({W0.X + UX * S, W0.Y + UY * S});
         Dash.push_back({W0.X + UX * Span, W0.Y + UY * Span});

@@ -181,6 +181,7 @@ class TWideStroke final : public TSink {
   TDash FDash;
   double FTolerance;  // canvas units
   double FDiscPoints = 0;  // points spent on round caps and joins so far
+  int FDashes = 0;  // dashes cut so far
   bool FCovered = false;
   bool FHasCurrent = false;
   std::vector<TPt> FLine;  // the current subpath, flattened
