@@ -14,15 +14,11 @@
 
 #include "FMX.VX.Graphics/VXPathData.h"
 
+#include "fuzz/FuzzSupport.h"
+
 using namespace FMX::VX::Graphics;
 
 namespace {
-
-void Fail(const char* What, int Line) {
-  std::fprintf(stderr, "check failed at line %d: %s\n", Line, What);
-  std::abort();
-}
-#define CHECK(C) ((C) ? void() : Fail(#C, __LINE__))
 
 bool AllFinite(const TPathData& P) {
   for (const TPathPoint& Q : P.Points())
@@ -54,7 +50,7 @@ void CheckClosePoints(const TPathData& P) {
   for (const TPathPoint& Q : P.Points()) {
     if (Q.Kind == TPathPointKind::MoveTo) Start = Q.Point;
     if (Q.Kind == TPathPointKind::Close)
-      CHECK((Q.Point.X == Start.X || (std::isnan(Q.Point.X) && std::isnan(Start.X))) &&
+      VXFUZZ_CHECK((Q.Point.X == Start.X || (std::isnan(Q.Point.X) && std::isnan(Start.X))) &&
             (Q.Point.Y == Start.Y || (std::isnan(Q.Point.Y) && std::isnan(Start.Y))));
   }
 }
@@ -67,36 +63,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   TVXPathData P;
   P.SetOnChanged([&Changes](FMX::TObject*) { ++Changes; });
   P.SetData(Text);
-  CHECK(Changes == 1);
+  VXFUZZ_CHECK(Changes == 1);
   CheckClosePoints(P);
   // Every curve the parser makes is whole.
   for (const TPathSegment& S : P.Segments())
-    if (S.Kind == TPathPointKind::CurveTo) CHECK(S.IsCompleteCurve());
+    if (S.Kind == TPathPointKind::CurveTo) VXFUZZ_CHECK(S.IsCompleteCurve());
 
   // Written text reads back to the same points.
   const std::string Written = P.Data();
   TVXPathData Again;
   Again.SetData(Written);
   if (AllFinite(P)) {
-    CHECK(SamePoints(P, Again));
-    CHECK(Again.Data() == Written);
+    VXFUZZ_CHECK(SamePoints(P, Again));
+    VXFUZZ_CHECK(Again.Data() == Written);
   }
 
   // Copies.
   std::unique_ptr<TVXPathData> C = P.Clone();
-  CHECK(SameBits(*C, P));
+  VXFUZZ_CHECK(SameBits(*C, P));
   C->Append(P);
-  CHECK(C->Points().size() == 2 * P.Points().size());
+  VXFUZZ_CHECK(C->Points().size() == 2 * P.Points().size());
   C->Append(Text);
   FMX::TPathData Plain;
   P.AssignTo(Plain);
-  CHECK(Plain.Points().size() == P.Points().size());
+  VXFUZZ_CHECK(Plain.Points().size() == P.Points().size());
 
   // Flattening leaves no curves; bounds hold every on-curve point.
   TVXPathData F;
   F.Assign(P);
   F.Flatten(0.25f);
-  for (const TPathPoint& Q : F.Points()) CHECK(Q.Kind != TPathPointKind::CurveTo);
+  for (const TPathPoint& Q : F.Points()) VXFUZZ_CHECK(Q.Kind != TPathPointKind::CurveTo);
   CheckClosePoints(F);
   F.ApplyMatrix(FMX::TMatrix::CreateRotation(0.5f) * FMX::TMatrix::CreateTranslation(3, -4));
   CheckClosePoints(F);
@@ -104,15 +100,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     FMX::TRectF B = P.GetBounds();
     for (const TPathSegment& S : P.Segments()) {
       const FMX::TPointF& E = S.End();
-      CHECK(E.X >= B.Left && E.X <= B.Right && E.Y >= B.Top && E.Y <= B.Bottom);
+      VXFUZZ_CHECK(E.X >= B.Left && E.X <= B.Right && E.Y >= B.Top && E.Y <= B.Bottom);
     }
   }
 
   // Measurement and hit tests on what was parsed.
   const double Length = P.GetLength();
-  CHECK(!(Length < 0));
+  VXFUZZ_CHECK(!(Length < 0));
   const TVXPathData::TDistances& D = P.Distances();
-  CHECK(D.size() == P.Polygons().size());
+  VXFUZZ_CHECK(D.size() == P.Polygons().size());
   const FMX::TRectF Box = P.GetBounds();
   const FMX::TPointF Probe{float((double(Box.Left) + Box.Right) / 2), float((double(Box.Top) + Box.Bottom) / 2)};
   (void)P.PointInPath(Probe);

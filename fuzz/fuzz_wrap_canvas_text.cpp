@@ -23,15 +23,11 @@
 #include "FMX.VX.Graphics/Text.h"
 #include "platform/RecordingCanvas.h"
 
+#include "fuzz/FuzzSupport.h"
+
 using namespace FMX::VX::Graphics;
 
 namespace {
-
-void Fail(const char* What, int Line) {
-  std::fprintf(stderr, "check failed at line %d: %s\n", Line, What);
-  std::abort();
-}
-#define CHECK(C) ((C) ? void() : Fail(#C, __LINE__))
 
 // No token holds the bytes 0x01 or 0x02, which make up the separators of
 // the token mode.
@@ -53,12 +49,12 @@ void CheckRoundTrip(std::string_view Text, std::string_view Out, std::string_vie
     Joined += Out.substr(At, Next - At);
     if (Next == std::string_view::npos) break;
     // A cut in front of the first word never happens.
-    CHECK(!(First && Next == 0));
+    VXFUZZ_CHECK(!(First && Next == 0));
     First = false;
-    if (!Boundary.empty()) CHECK(Boundary[Joined.size()]);
+    if (!Boundary.empty()) VXFUZZ_CHECK(Boundary[Joined.size()]);
     At = Next + Separator.size();
   }
-  CHECK(Joined == Text);
+  VXFUZZ_CHECK(Joined == Text);
 }
 
 }  // namespace
@@ -100,10 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   Canvas.Font().SetSize(float(4 + Mode % 16));
   const std::string Out = WrapCanvasText(Canvas, Text, Separator, Breaks, MaxWidth);
   if (!Separator.empty()) CheckRoundTrip(Text, Out, Separator, Boundary);
-  else CHECK(Out == Text);
+  else VXFUZZ_CHECK(Out == Text);
 
   // The short form inserts CR LF only.
   const std::string Short = WrapCanvasText(Canvas, Text, MaxWidth);
-  CHECK(Short.size() >= Text.size() && (Short.size() - Text.size()) % 2 == 0);
+  VXFUZZ_CHECK(Short.size() >= Text.size() && (Short.size() - Text.size()) % 2 == 0);
   return 0;
 }

@@ -32,7 +32,7 @@ struct TCommand {
   std::string_view Synopsis;  // the usage line after "vxpath "
   std::string_view Summary;   // one line for the tool's help
   std::string_view Help;      // the command's help text after the usage line
-  std::vector<TOptionSpec> Options;
+  std::vector<TOptionRule> Options;
   int MinNumbers = 0;   // numbers before the path (hit X Y, at D...)
   int MaxNumbers = 0;   // -1: any count
   // Reads the options and numbers; raises EUsageError for bad ones.

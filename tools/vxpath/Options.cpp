@@ -18,15 +18,15 @@ bool LooksLikeNumber(std::string_view Arg) {
   return Arg.size() >= 2 && Arg[0] == '-' && (std::isdigit(static_cast<unsigned char>(Arg[1])) || Arg[1] == '.');
 }
 
-const TOptionSpec* FindSpec(std::span<const TOptionSpec> Specs, std::string_view Name) {
-  for (const TOptionSpec& S : Specs)
+const TOptionRule* FindRule(std::span<const TOptionRule> Rules, std::string_view Name) {
+  for (const TOptionRule& S : Rules)
     if (S.Name == Name) return &S;
   return nullptr;
 }
 
 }  // namespace
 
-TParsedArgs ParseArgs(std::span<const std::string> Args, std::span<const TOptionSpec> Specs) {
+TParsedArgs ParseArgs(std::span<const std::string> Args, std::span<const TOptionRule> Rules) {
   TParsedArgs Result;
   bool OptionsEnded = false;
   for (std::size_t I = 0; I < Args.size(); ++I) {
@@ -47,9 +47,9 @@ TParsedArgs ParseArgs(std::span<const std::string> Args, std::span<const TOption
       Name = Name.substr(0, Eq);
       HasInline = true;
     }
-    const TOptionSpec* Spec = FindSpec(Specs, Name);
-    if (!Spec) throw EUsageError("unknown option '" + std::string(Name) + "'");
-    if (!Spec->TakesValue) {
+    const TOptionRule* Rule = FindRule(Rules, Name);
+    if (!Rule) throw EUsageError("unknown option '" + std::string(Name) + "'");
+    if (!Rule->TakesValue) {
       if (HasInline) throw EUsageError("option '" + std::string(Name) + "' takes no value");
       Result.Options[std::string(Name)] = "";
     } else if (HasInline) {

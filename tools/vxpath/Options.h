@@ -27,7 +27,7 @@ class EInputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct TOptionSpec {
+struct TOptionRule {
   std::string_view Name;  // "--len", "-o"
   bool TakesValue = false;
 };
@@ -45,7 +45,7 @@ struct TParsedArgs {
 // for options that take a value. "-" and arguments that look like negative
 // numbers ("-5", "-.5") are positionals. Unknown options and missing values
 // raise EUsageError.
-TParsedArgs ParseArgs(std::span<const std::string> Args, std::span<const TOptionSpec> Specs);
+TParsedArgs ParseArgs(std::span<const std::string> Args, std::span<const TOptionRule> Rules);
 
 // A finite number in the US format ("12.5", "-3e2"); What names it in the
 // error message.

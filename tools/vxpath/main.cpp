@@ -80,11 +80,11 @@ bool WantsHelp(const std::vector<std::string>& Args) {
 }
 
 int Run(const TCommand& Command, const std::vector<std::string>& Args) {
-  std::vector<TOptionSpec> Specs = Command.Options;
-  Specs.push_back({"--json", false});
-  Specs.push_back({"-f", true});
+  std::vector<TOptionRule> Rules = Command.Options;
+  Rules.push_back({"--json", false});
+  Rules.push_back({"-f", true});
 
-  const TParsedArgs Parsed = ParseArgs(Args, Specs);
+  const TParsedArgs Parsed = ParseArgs(Args, Rules);
   const bool Json = Parsed.Has("--json");
 
   // With -f every positional is a number; otherwise the last one is the
