@@ -26,11 +26,14 @@
 
 #include "bench/RatioReporter.h"
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "tests/support/CairoPath.h"
 #include "tests/support/IconCorpus.h"
 
 using namespace FMX::VX::Graphics;
 
 namespace {
+
+using VXTest::AddToCairo;
 
 struct TCorpusPath {
   std::string Text;
@@ -38,21 +41,6 @@ struct TCorpusPath {
   std::vector<TPointF> Probes;
   cairo_t* Cr = nullptr;  // holds the same path as its current path
 };
-
-void AddToCairo(cairo_t* Cr, const TVXPathData& P) {
-  cairo_new_path(Cr);
-  for (const TPathSegment& S : P.Segments()) {
-    switch (S.Kind) {
-      case TPathPointKind::MoveTo: cairo_move_to(Cr, S.Pt(0).X, S.Pt(0).Y); break;
-      case TPathPointKind::LineTo: cairo_line_to(Cr, S.Pt(0).X, S.Pt(0).Y); break;
-      case TPathPointKind::CurveTo:
-        if (S.IsCompleteCurve())
-          cairo_curve_to(Cr, S.Pt(0).X, S.Pt(0).Y, S.Pt(1).X, S.Pt(1).Y, S.Pt(2).X, S.Pt(2).Y);
-        break;
-      case TPathPointKind::Close: cairo_close_path(Cr); break;
-    }
-  }
-}
 
 double Dist(double DX, double DY) { return std::sqrt(DX * DX + DY * DY); }
 

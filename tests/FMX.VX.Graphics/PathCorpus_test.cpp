@@ -11,12 +11,15 @@
 #include <vector>
 
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "support/CairoPath.h"
 #include "support/ExactPathLength.h"
 #include "support/IconCorpus.h"
 
 using namespace FMX::VX::Graphics;
 
 namespace {
+
+using VXTest::AddToCairo;
 
 const std::vector<std::string>& Corpus() {
   static const std::vector<std::string> Texts = LoadIconPathTexts();
@@ -37,20 +40,6 @@ TEST(IconCorpus, LengthsWithinOnePerMilleOfTheExactLengthAtEveryScale) {
         ADD_FAILURE() << "scale " << Scale << ": " << Got << " against " << Truth << " for " << Text.substr(0, 200);
     }
     EXPECT_EQ(Bad, 0u) << "scale " << Scale << ", of " << Corpus().size();
-  }
-}
-
-void AddToCairo(cairo_t* Cr, const TVXPathData& P) {
-  cairo_new_path(Cr);
-  for (const TPathSegment& S : P.Segments()) {
-    switch (S.Kind) {
-      case TPathPointKind::MoveTo: cairo_move_to(Cr, S.Pt(0).X, S.Pt(0).Y); break;
-      case TPathPointKind::LineTo: cairo_line_to(Cr, S.Pt(0).X, S.Pt(0).Y); break;
-      case TPathPointKind::CurveTo:
-        if (S.IsCompleteCurve()) cairo_curve_to(Cr, S.Pt(0).X, S.Pt(0).Y, S.Pt(1).X, S.Pt(1).Y, S.Pt(2).X, S.Pt(2).Y);
-        break;
-      case TPathPointKind::Close: cairo_close_path(Cr); break;
-    }
   }
 }
 
