@@ -470,8 +470,14 @@ void TCairoCanvas::StrokeShape(double Alpha, const TGradientBox& Box, TBuild&& B
   const TJoinStyle Join = S.Join() == TStrokeJoin::Round   ? TJoinStyle::Round
                           : S.Join() == TStrokeJoin::Bevel ? TJoinStyle::Bevel
                                                            : TJoinStyle::Miter;
-  if (T * Scale > Visible.Diagonal()) {
-    // Wider than the target: the stroke's parts that reach it, as fills.
+  // Cairo walks dashes in canvas units, measured from device points rounded
+  // to 1/256 pixel. A transform that squeezes some direction far below a
+  // pixel per unit blows that rounding up into millions of dashes, so such
+  // dashes are cut here, within a budget, like those of a wide stroke.
+  const bool SqueezedDashes = !Dash.Pattern.empty() && Dash.Period() * M.MinScale() < MinDashPeriod;
+  if (T * Scale > Visible.Diagonal() || SqueezedDashes) {
+    // Wider than the target (or squeezed dashes): the stroke's parts that
+    // reach it, as fills.
     cairo_new_path(FCr);
     cairo_identity_matrix(FCr);
     TFillSink Out(FCr, M, Visible.Grown(2));

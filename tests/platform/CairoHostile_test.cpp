@@ -181,6 +181,28 @@ TEST(CairoHostile, DashesBelowAPixelPaintSolidAtTheirShare) {
   }
 }
 
+// A transform that squeezes x a thousandfold: dashes of a quarter pixel
+// along x (four periods per pixel) still cover half of each pixel, while
+// the stroke keeps its full width along y.
+TEST(CairoHostile, SqueezedDashesKeepTheirShare) {
+  TBitmap Bmp(Size, Size);
+  TCanvas& C = Bmp.Canvas();
+  TMatrix M = TMatrix::Identity();
+  M.m11 = 1e-3f;
+  M.m31 = 16;
+  C.SetMatrix(M);
+  C.SetStrokeThickness(2);
+  C.SetStrokeCap(TStrokeCap::Flat);
+  const std::vector<float> Pattern{62.5f, 62.5f};
+  C.Stroke().SetCustomDash(Pattern, 0);
+  C.DrawLine({-1e7f, 16}, {1e7f, 16}, 1);
+  for (int X : {0, 13, 31}) {
+    EXPECT_NEAR(CanvasProbe::AlphaAt(Bmp, X, 15), 128, 4) << X;
+    EXPECT_NEAR(CanvasProbe::AlphaAt(Bmp, X, 16), 128, 4) << X;
+    EXPECT_EQ(CanvasProbe::AlphaAt(Bmp, X, 14), 0) << X;
+  }
+}
+
 // Clipping the geometry must not change what was visible anyway: a closed
 // outline partly off the bitmap keeps its join where it starts on the
 // bitmap, and a path crossing the edge many times fills as before.
