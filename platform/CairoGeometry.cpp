@@ -18,11 +18,13 @@ constexpr int MaxDepth = 48;
 // and a round join is a disc of many points, so the work must stay small
 // even when a near-singular matrix asks for a tolerance of almost nothing.
 constexpr int MaxWideDepth = 12;
-// Points on one round cap or join at most, and on all of one stroke's
-// before the rest fall back to coarse discs.
+// Points on one round cap or join at most, and on all of one stroke's;
+// beyond that budget joins are bevelled and caps flat.
 constexpr double MaxDiscPoints = 1024;
-constexpr double DiscBudget = 131072;
-constexpr double CoarseDiscPoints = 16;
+constexpr double DiscBudget = 65536;
+// Chords one wide stroke cuts its curves into in all; beyond, each further
+// curve is one chord.
+constexpr int MaxWideChords = 16384;
 // Dashes one wide stroke cuts in all; beyond, the rest is drawn solid.
 constexpr int MaxWideDashes = 16384;
 // Dashes cut from one segment's visible window at most; beyond, the rest of
@@ -456,15 +458,17 @@ void TWideStroke::Body(TPt A, TPt B) {
 }
 
 // A round cap or join: the disc around C, of which only the sector facing
-// the visible area matters.
-void TWideStroke::Disc(TPt C) {
-  if (FCovered) return;
+// the visible area matters. False once the stroke has spent its budget for
+// round parts: nothing is drawn, and the caller bevels or leaves a flat cap.
+bool TWideStroke::Disc(TPt C) {
+  if (FCovered) return true;
   const double D = Dist(C, FCenter);
-  if (D - FRadius > FHalf) return;
+  if (D - FRadius > FHalf) return true;
   if (D + FRadius <= FHalf) {
     CoverAll();
-    return;
+    return true;
   }
+  if (FDiscPoints > DiscBudget) return false;
   // Angular step whose chord strays less than the tolerance from the circle.
   const double Step = std::max(std::sqrt(8 * FTolerance / FHalf), 1e-9);
   double From = 0, Span = 2 * Pi;
@@ -474,7 +478,7 @@ void TWideStroke::Disc(TPt C) {
     From = std::atan2(FCenter.Y - C.Y, FCenter.X - C.X) - Half;
     Span = 2 * Half;
   }
-  const int N = int(std::min(std::ceil(Span / Step), FDiscPoints > DiscBudget ? CoarseDiscPoints : MaxDiscPoints));
+  const int N = int(std::min(std::ceil(Span / Step), MaxDiscPoints));
   FDiscPoints += N;
   FScratch.clear();
   if (Sector) FScratch.push_back(C);
@@ -485,14 +489,12 @@ void TWideStroke::Disc(TPt C) {
     FScratch.push_back({C.X + R * std::cos(A), C.Y + R * std::sin(A)});
   }
   Emit(FScratch);
+  return true;
 }
 
 void TWideStroke::Join(TPt P, TPt DirIn, TPt DirOut) {
   if (FCovered) return;
-  if (FJoin == TJoinStyle::Round) {
-    Disc(P);
-    return;
-  }
+  if (FJoin == TJoinStyle::Round && Disc(P)) return;
   const double Cross = DirIn.X * DirOut.Y - DirIn.Y * DirOut.X;
   const double Dot = DirIn.X * DirOut.X + DirIn.Y * DirOut.Y;
   if (Cross == 0 && Dot > 0) return;  // straight on
@@ -641,8 +643,9 @@ void TWideStroke::Curve(TPt P0, TPt C1, TPt C2, TPt P3, int Depth) {
   const double Reach = FHalf * (FJoin == TJoinStyle::Miter ? 10 : 1) + FRadius;
   const bool Far = H.L > FCenter.X + Reach || H.R < FCenter.X - Reach || H.T > FCenter.Y + Reach ||
                    H.B < FCenter.Y - Reach;
-  if (Far || Depth >= MaxWideDepth || Flatness(P0, C1, C2, P3) <= FTolerance) {
+  if (Far || Depth >= MaxWideDepth || FChords >= MaxWideChords || Flatness(P0, C1, C2, P3) <= FTolerance) {
     FLine.push_back(P3);
+    ++FChords;
     return;
   }
   const TPt P[4] = {P0, C1, C2, P3};

@@ -164,7 +164,8 @@ class TWideStroke final : public TSink {
   void StrokePolyline(std::span<const TPt> P, bool Closed);
   void Curve(TPt P0, TPt C1, TPt C2, TPt P3, int Depth);
   void Body(TPt A, TPt B);
-  void Disc(TPt C);
+  // False when the budget for round parts is spent and nothing was drawn.
+  bool Disc(TPt C);
   void Join(TPt P, TPt DirIn, TPt DirOut);
   // Distance from the visible area's centre to segment AB, in canvas units.
   double Distance(TPt A, TPt B) const;
@@ -182,6 +183,7 @@ class TWideStroke final : public TSink {
   double FTolerance;  // canvas units
   double FDiscPoints = 0;  // points spent on round caps and joins so far
   int FDashes = 0;  // dashes cut so far
+  int FChords = 0;  // chords cut from curves so far
   bool FCovered = false;
   bool FHasCurrent = false;
   std::vector<TPt> FLine;  // the current subpath, flattened
