@@ -65,6 +65,15 @@ const std::vector<TCase>& Cases() {
        [](TCanvas& C) { Line(C, 2, TStrokeCap::Round, TStrokeDash::DashDot, {-1e7f, 0}, {1e7f, 1024}); }},
       {"wide dashed 1e6 over +-1e9, 1024", 1024,
        [](TCanvas& C) { Line(C, 1e6f, TStrokeCap::Round, TStrokeDash::Dot, {-1e9f, 10}, {1e9f, 900}); }},
+      {"round dashes under a near-singular transform, 1024", 1024,
+       [](TCanvas& C) {
+         TMatrix M = TMatrix::Identity();
+         M.m11 = -2.4f, M.m12 = -4, M.m21 = 1.8e-9f, M.m22 = 1e-30f;
+         C.SetMatrix(M);
+         C.SetStrokeJoin(TStrokeJoin::Round);
+         Line(C, 2.5f, TStrokeCap::Round, TStrokeDash::Dash, {-1e7f, 0}, {1e7f, 1e9f});
+         C.DrawEllipse(TRectF{-1e7f, -1e9f, 1e7f, 1e9f}, 1);
+       }},
       {"fill -1e15..1e15", 1024, [](TCanvas& C) { C.FillRect(TRectF{-1e15f, 0, 1e15f, 32}, 1); }},
       {"path near 3e38, stroked and filled", 1024,
        [](TCanvas& C) {
