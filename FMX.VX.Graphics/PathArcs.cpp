@@ -10,6 +10,7 @@
 #include "FMX.VX.Graphics/Geometry.h"
 #include "FMX.VX.Graphics/GeometryMath_p.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
+#include "FMX.VX.Graphics/PathArcs_p.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "FMX.VX.Graphics/VectorMatrix.h"
 #include "platform/Math.h"
@@ -74,18 +75,26 @@ void TVXPathData::AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle
   }
 }
 
-void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
+namespace Detail {
+
+void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
+                  TSvgArcPoints& Out) {
   if (P1 == P2) {
     // A whole ellipse resting on the start point, from the radii as given.
-    AddEllipse(VXRect(F(double(P1.X) - Radius.X), F(double(P1.Y) - 2.0 * Radius.Y), F(double(P1.X) + Radius.X),
-                      P1.Y));
+    Out.Kind = TSvgArcPoints::TKind::Ellipse;
+    Out.Ellipse = VXRect(F(double(P1.X) - Radius.X), F(double(P1.Y) - 2.0 * Radius.Y), F(double(P1.X) + Radius.X),
+                         P1.Y);
     return;
   }
-  // The centre parameterisation, in double throughout: the end point's
-  // angle comes from atan2, so arcs of huge radius keep their tiny sweep.
+  // The centre parameterisation, in double throughout: the sweep comes from
+  // atan2, so arcs of huge radius keep their tiny sweep.
   double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
-  const double Phi = DegToRad(Angle);
-  const double SinPhi = std::sin(Phi), CosPhi = std::cos(Phi);
+  double SinPhi = 0, CosPhi = 1;
+  if (Angle != 0) {
+    const double Phi = DegToRad(Angle);
+    SinPhi = std::sin(Phi);
+    CosPhi = std::cos(Phi);
+  }
   const double X1 = P1.X, Y1 = P1.Y, X2 = P2.X, Y2 = P2.Y;
   // The mid-point of the chord in the ellipse's own axes.
   const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
@@ -102,9 +111,9 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
   const double CXP = Coef * RX * YP / RY, CYP = -Coef * RY * XP / RX;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
+  // Start and end on the unit circle.
   const double UX = (XP - CXP) / RX, UY = (YP - CYP) / RY;
   const double VX = (-XP - CXP) / RX, VY = (-YP - CYP) / RY;
-  const double Theta1 = std::atan2(UY, UX);
   double Delta = std::atan2(UX * VY - UY * VX, UX * VX + UY * VY);
   if (!SweepFlag && Delta > 0)
     Delta -= TwoPi;
@@ -114,7 +123,7 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
   // the end point is still reached, by a line.
   if (!(std::fabs(Delta) >= 1e-12) || !std::isfinite(Delta) || !std::isfinite(CX) || !std::isfinite(CY) ||
       !(RX > 0 && RY > 0)) {
-    LineTo(P2);
+    Out.Kind = TSvgArcPoints::TKind::Line;
     return;
   }
   // Quarter turns, the last piece taking the rest (up to a quarter turn
@@ -125,19 +134,51 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
     const double EX = RX * UX, EY = RY * UY;
     return TPointF{F(CX + CosPhi * EX - SinPhi * EY), F(CY + SinPhi * EX + CosPhi * EY)};
   };
-  // Each piece starts where the last ended: one sine and cosine per piece.
-  const double QuarterK = std::copysign(4.0 / 3.0 * std::tan(Quarter / 4), Delta);
-  double A = Theta1, CA = std::cos(A), SA = std::sin(A);
+  // No angle is turned into a sine and cosine: the start and end directions
+  // are U and V made unit length, and a quarter turn swaps coordinates.
+  const double UN = std::sqrt(UX * UX + UY * UY), VN = std::sqrt(VX * VX + VY * VY);
+  double CA = UX / UN, SA = UY / UN;
+  const double Turn = Delta > 0 ? 1.0 : -1.0;
+  const double QuarterK = Turn * (4.0 / 3.0 * 0.41421356237309503);  // tan(pi / 8)
+  Out.Kind = TSvgArcPoints::TKind::Curves;
+  Out.Curves = Pieces;
+  TPointF* P = Out.Points;
   for (int I = 0; I < Pieces; ++I) {
     const bool Last = I + 1 == Pieces;
-    const double Piece = Last ? Theta1 + Delta - A : std::copysign(Quarter, Delta);
-    const double B = A + Piece;
-    const double K = Last ? 4.0 / 3.0 * std::tan(Piece / 4) : QuarterK;
-    const double CB = std::cos(B), SB = std::sin(B);
-    CurveTo(Map(CA - K * SA, SA + K * CA), Map(CB + K * SB, SB - K * CB), Last ? P2 : Map(CB, SB));
-    A = B;
+    double CB, SB, K;
+    if (Last) {
+      CB = VX / VN;
+      SB = VY / VN;
+      K = 4.0 / 3.0 * std::tan((Delta - (Pieces - 1) * Turn * Quarter) / 4);
+    } else {
+      CB = -Turn * SA;
+      SB = Turn * CA;
+      K = QuarterK;
+    }
+    P[0] = Map(CA - K * SA, SA + K * CA);
+    P[1] = Map(CB + K * SB, SB - K * CB);
+    P[2] = Last ? P2 : Map(CB, SB);
+    P += 3;
     CA = CB;
     SA = SB;
+  }
+}
+
+}  // namespace Detail
+
+void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
+  Detail::TSvgArcPoints Arc;
+  Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc);
+  switch (Arc.Kind) {
+    case Detail::TSvgArcPoints::TKind::Ellipse:
+      AddEllipse(Arc.Ellipse);
+      return;
+    case Detail::TSvgArcPoints::TKind::Line:
+      LineTo(P2);
+      return;
+    case Detail::TSvgArcPoints::TKind::Curves:
+      for (int I = 0; I < Arc.Curves; ++I) CurveTo(Arc.Points[3 * I], Arc.Points[3 * I + 1], Arc.Points[3 * I + 2]);
+      return;
   }
 }
 
