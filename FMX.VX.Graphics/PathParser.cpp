@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
@@ -66,34 +67,39 @@ bool ToDouble(std::string_view Text, double& Value) {
   return TryStrToFloat(Text, Value, USFormatSettings);
 }
 
-// Powers of ten that are exact doubles.
+// Powers of ten that are exact doubles, and the doubles nearest to their
+// reciprocals.
 constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double InvPow10[] = {1e-0,  1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10, 1e-11,
+                               1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+
+// float(M / 10^K) for the correctly rounded double quotient, M < 2^53 and
+// K <= 22. The product with the rounded reciprocal is within 3 units in the
+// last place of that quotient; narrowing both gives the same float unless a
+// float rounding boundary (a double whose low 29 mantissa bits are 1 then
+// 28 zeros) lies that close, and only then is the slower division needed.
+inline float Quotient(std::uint64_t M, std::ptrdiff_t K) {
+  const double Q = double(M) * InvPow10[K];
+  constexpr std::uint64_t Low = (std::uint64_t(1) << 29) - 1, Half = std::uint64_t(1) << 28;
+  if (((std::bit_cast<std::uint64_t>(Q) & Low) - (Half - 4)) > 8) return float(Q);
+  return float(double(M) / Pow10[K]);
+}
 
 // Most path numbers are short decimals, now and then with an exponent.
 // Their digits form an integer M below 2^53 and their value is M * 10^E
 // with |E| <= 22; M and 10^|E| are exact doubles, so one multiplication or
-// division gives the correctly rounded value, the same as from_chars. P is
-// past the sign. Returns the end of the number, or nullptr when the text is
-// not of that kind (too many digits, no digit, an exponent out of that
-// range or without digits, or text that the general number rules would
-// still count as part of the number) and the general route must read it.
-inline const char* ReadShortDecimal(const char* P, const char* End, bool Negative, double& Value) {
-  constexpr std::uint64_t Limit = std::uint64_t(1) << 53;
-  std::uint64_t M = 0;
-  const char* Digits = P;
-  while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
-  std::ptrdiff_t Count = P - Digits, Fraction = 0;
-  const bool Point = P < End && *P == '.';
-  if (Point) {
-    const char* First = ++P;
-    while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
-    Fraction = P - First;
-    Count += Fraction;
-  }
-  // Up to 15 digits M is below 10^15 < 2^53 and cannot have wrapped;
-  // longer runs are checked digit by digit on the general route.
-  if (Count == 0 || Count > 15 || M >= Limit) return nullptr;
+// division gives the correctly rounded double, the same as from_chars, and
+// Value is that narrowed to float. Each reader below returns the end of
+// the number, or nullptr when the text is not of that kind (too many
+// digits, no digit, an exponent out of that range or without digits, or
+// text that the general number rules would still count as part of the
+// number) and the general route must read it.
+
+// The rest of a short decimal after its digits (M, with Fraction of them
+// after the point) end at P: the exponent, then the value.
+inline const char* FinishShortDecimal(const char* P, const char* End, bool Negative, std::uint64_t M,
+                                      std::ptrdiff_t Fraction, bool Point, float& Value) {
   std::ptrdiff_t Exponent = -Fraction;
   if (P < End && IsExponent(*P)) {
     const char* Q = P + 1;
@@ -109,17 +115,36 @@ inline const char* ReadShortDecimal(const char* P, const char* End, bool Negativ
     // would still belong to this number.
     if (P < End && (IsExponent(*P) || (*P == '.' && !Point))) return nullptr;
   }
-  double Magnitude;
-  if (M == 0)
+  // The sign goes on last: -0 stays -0.
+  float Magnitude;
+  if (Exponent <= 0 && Exponent >= -22)
+    Magnitude = Quotient(M, -Exponent);
+  else if (Exponent > 0 && Exponent <= 22)
+    Magnitude = float(double(M) * Pow10[Exponent]);
+  else if (M == 0)
     Magnitude = 0;
-  else if (Exponent < 0 && Exponent >= -22)
-    Magnitude = double(M) / Pow10[-Exponent];
-  else if (Exponent >= 0 && Exponent <= 22)
-    Magnitude = double(M) * Pow10[Exponent];
   else
     return nullptr;
-  Value = Negative ? -Magnitude : Magnitude;
+  Value = std::bit_cast<float>(std::bit_cast<std::uint32_t>(Magnitude) | (std::uint32_t(Negative) << 31));
   return P;
+}
+
+// A short decimal. P is past the sign.
+inline const char* ReadShortDecimal(const char* P, const char* End, bool Negative, float& Value) {
+  std::uint64_t M = 0;
+  const char* Digits = P;
+  while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
+  std::ptrdiff_t Count = P - Digits, Fraction = 0;
+  const bool Point = P < End && *P == '.';
+  if (Point) {
+    const char* First = ++P;
+    while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
+    Fraction = P - First;
+    Count += Fraction;
+  }
+  // Up to 15 digits M is below 10^15 < 2^53 (and cannot have wrapped).
+  if (Count == 0 || Count > 15) return nullptr;
+  return FinishShortDecimal(P, End, Negative, M, Fraction, Point, Value);
 }
 
 class TPathReader {
@@ -143,12 +168,7 @@ class TPathReader {
   // a command reads one more set of arguments.
   bool NumberFollows() const { return FPos < FEnd && StartsNumber(*FPos); }
 
-  bool ReadNumber(float& Value) {
-    double D;
-    if (!ReadDouble(D)) return false;
-    Value = float(D);
-    return true;
-  }
+  bool ReadNumber(float& Value) { return ReadFloat(Value); }
 
   // A one-character flag: true exactly when its text reads as 1.
   bool ReadFlag(bool& Flag) {
@@ -174,13 +194,13 @@ class TPathReader {
     // Both numbers are read even when the first one is bad, so that the
     // position ends up after the pair.
     SkipSeparators();
-    double DX = 0, DY = 0;
-    bool Ok = ReadDouble(DX);
+    float X = 0, Y = 0;
+    bool Ok = ReadFloat(X);
     SkipSeparators();
-    Ok = ReadDouble(DY) && Ok;
+    Ok = ReadFloat(Y) && Ok;
     SkipSeparators();
     if (!Ok) return false;
-    P = {float(DX), float(DY)};
+    P = {X, Y};
     return true;
   }
 
@@ -198,12 +218,12 @@ class TPathReader {
     }
   }
 
-  // One number as GetNumText reads it, converted. Short decimals are read
-  // here; longer ones by one from_chars call that both finds the end and
-  // converts, taken only when the character after what from_chars read
-  // could not have continued the number under GetNumText's rules, so all
-  // routes agree.
-  bool ReadDouble(double& Value) {
+  // One number as GetNumText reads it, converted to double and narrowed
+  // to float. Short decimals are read here; longer ones by one from_chars
+  // call that both finds the end and converts, taken only when the
+  // character after what from_chars read could not have continued the
+  // number under GetNumText's rules, so all routes agree.
+  bool ReadFloat(float& Value) {
     if (AtEnd()) return false;
     SkipBlanksAndOneComma();
     const char* Begin = FPos;
@@ -218,14 +238,19 @@ class TPathReader {
         return true;
       }
       const char* From = *Begin == '+' ? Begin + 1 : Begin;
-      auto [Ptr, Ec] = std::from_chars(From, FEnd, Value);
+      double D;
+      auto [Ptr, Ec] = std::from_chars(From, FEnd, D);
       if (Ec == std::errc() && !Continues(std::string_view(Begin, std::size_t(Ptr - Begin)), Ptr)) {
         FPos = Ptr;
         SkipBlanksAndOneComma();
+        Value = float(D);
         return true;
       }
     }
-    return ToDouble(GetNumText(), Value);
+    double D;
+    if (!ToDouble(GetNumText(), D)) return false;
+    Value = float(D);
+    return true;
   }
 
   // True when GetNumText would take the character at Next after Read.
