@@ -100,19 +100,22 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // The mid-point of the chord in the ellipse's own axes.
   const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
   const double XP = CosPhi * DX + SinPhi * DY, YP = -SinPhi * DX + CosPhi * DY;
-  // Radii too small to reach the end point grow until they just do.
+  // Radii too small to reach the end point grow until they just do, and
+  // the centre is then the chord's mid-point. Otherwise it lies off the
+  // mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the flags
+  // choose.
   double IRX = 1 / RX, IRY = 1 / RY;
   const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
+  double Coef = 0;
   if (Lambda > 1) {
     const double Grow = std::sqrt(Lambda);
     RX *= Grow;
     RY *= Grow;
     IRX = 1 / RX;
     IRY = 1 / RY;
+  } else {
+    Coef = (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt((1 - Lambda) / Lambda);
   }
-  const double RX2 = RX * RX, RY2 = RY * RY;
-  const double Num = RX2 * RY2 - RX2 * YP * YP - RY2 * XP * XP, Den = RX2 * YP * YP + RY2 * XP * XP;
-  const double Coef = (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Num / Den));
   const double CXP = Coef * RX * YP * IRY, CYP = -Coef * RY * XP * IRX;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;

@@ -79,7 +79,7 @@ constexpr double InvPow10[] = {1e-0,  1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  
 // last place of that quotient; narrowing both gives the same float unless a
 // float rounding boundary (a double whose low 29 mantissa bits are 1 then
 // 28 zeros) lies that close, and only then is the slower division needed.
-inline float Quotient(std::uint64_t M, std::ptrdiff_t K) {
+inline float Quotient(std::int64_t M, std::ptrdiff_t K) {
   const double Q = double(M) * InvPow10[K];
   constexpr std::uint64_t Low = (std::uint64_t(1) << 29) - 1, Half = std::uint64_t(1) << 28;
   if (((std::bit_cast<std::uint64_t>(Q) & Low) - (Half - 4)) > 8) return float(Q);
@@ -98,7 +98,7 @@ inline float Quotient(std::uint64_t M, std::ptrdiff_t K) {
 
 // The rest of a short decimal after its digits (M, with Fraction of them
 // after the point) end at P: the exponent, then the value.
-inline const char* FinishShortDecimal(const char* P, const char* End, bool Negative, std::uint64_t M,
+inline const char* FinishShortDecimal(const char* P, const char* End, bool Negative, std::int64_t M,
                                       std::ptrdiff_t Fraction, bool Point, float& Value) {
   std::ptrdiff_t Exponent = -Fraction;
   if (P < End && IsExponent(*P)) {
@@ -144,7 +144,7 @@ inline const char* ReadShortDecimal(const char* P, const char* End, bool Negativ
   }
   // Up to 15 digits M is below 10^15 < 2^53 (and cannot have wrapped).
   if (Count == 0 || Count > 15) return nullptr;
-  return FinishShortDecimal(P, End, Negative, M, Fraction, Point, Value);
+  return FinishShortDecimal(P, End, Negative, std::int64_t(M), Fraction, Point, Value);
 }
 
 class TPathReader {
@@ -226,16 +226,33 @@ class TPathReader {
   bool ReadFloat(float& Value) {
     if (AtEnd()) return false;
     SkipBlanksAndOneComma();
-    const char* Begin = FPos;
-    const char* First = Begin;
-    if (First < FEnd && *First == '+') ++First;
-    const bool Negative = First == Begin && First < FEnd && *First == '-';
+    const char* First = FPos;
+    const bool Negative = First < FEnd && *First == '-';
     First += Negative;
     if (First < FEnd && (IsDigit(*First) || *First == '.')) {
       if (const char* Ptr = ReadShortDecimal(First, FEnd, Negative, Value)) {
         FPos = Ptr;
         SkipBlanksAndOneComma();
         return true;
+      }
+    }
+    return ReadOtherFloat(Value);
+  }
+
+  // What ReadFloat leaves: a leading '+', long or odd numbers, and text
+  // that is no number. The position is past the leading blanks.
+  [[gnu::noinline]] bool ReadOtherFloat(float& Value) {
+    const char* Begin = FPos;
+    const char* First = Begin;
+    if (First < FEnd && *First == '+') ++First;
+    if (First < FEnd && *First == '-' && First == Begin) ++First;
+    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
+      if (*Begin == '+' && First > Begin) {
+        if (const char* Ptr = ReadShortDecimal(First, FEnd, false, Value)) {
+          FPos = Ptr;
+          SkipBlanksAndOneComma();
+          return true;
+        }
       }
       const char* From = *Begin == '+' ? Begin + 1 : Begin;
       double D;
