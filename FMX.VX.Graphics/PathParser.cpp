@@ -186,7 +186,7 @@ class TPathReader {
   }
 
   // A coordinate pair. At the very end of the text: (0, 0), successfully.
-  bool ReadPoint(TPointF& P) {
+  [[gnu::always_inline]] bool ReadPoint(TPointF& P) {
     if (AtEnd()) {
       P = {};
       return true;
@@ -223,7 +223,7 @@ class TPathReader {
   // call that both finds the end and converts, taken only when the
   // character after what from_chars read could not have continued the
   // number under GetNumText's rules, so all routes agree.
-  bool ReadFloat(float& Value) {
+  [[gnu::always_inline]] bool ReadFloat(float& Value) {
     if (AtEnd()) return false;
     SkipBlanksAndOneComma();
     const char* First = FPos;
@@ -376,12 +376,9 @@ class TPointWriter {
   }
   void Line(const TPointF& P) { FPoints.push_back({TPathPointKind::LineTo, P}); }
   void Curve(const TPointF& C1, const TPointF& C2, const TPointF& E) {
-    const std::size_t N = FPoints.size();
-    FPoints.resize(N + 3);
-    TPathPoint* Out = FPoints.data() + N;
-    Out[0] = {TPathPointKind::CurveTo, C1};
-    Out[1] = {TPathPointKind::CurveTo, C2};
-    Out[2] = {TPathPointKind::CurveTo, E};
+    FPoints.push_back({TPathPointKind::CurveTo, C1});
+    FPoints.push_back({TPathPointKind::CurveTo, C2});
+    FPoints.push_back({TPathPointKind::CurveTo, E});
   }
   void Close() { FPoints.push_back({TPathPointKind::Close, FStart}); }
 
