@@ -383,7 +383,7 @@ class TPointWriter {
   void Close() { FPoints.push_back({TPathPointKind::Close, FStart}); }
 
   void Arc(const TPointF& Start, const TPointF& Radius, float Rotation, bool Large, bool Sweep, const TPointF& End) {
-    TSvgArcPoints A;
+    TSvgArcPoints& A = FArc;
     SvgArcPoints(Start, Radius, Rotation, Large, Sweep, End, A);
     switch (A.Kind) {
       case TSvgArcPoints::TKind::Ellipse:
@@ -409,6 +409,7 @@ class TPointWriter {
   TPointF FStart;
   std::vector<TPathPoint> FPoints;
   bool FTaken = true;  // false while the path holds its points
+  TSvgArcPoints FArc;  // the last arc's points, kept to save clearing one per arc
 };
 
 class TPathParser {
