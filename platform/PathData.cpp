@@ -125,11 +125,11 @@ std::vector<TPathPoint> TPathData::TakePoints() {
 
 void TPathData::GivePoints(std::vector<TPathPoint>&& Points) {
   FPoints = std::move(Points);
-  // A close stores its subpath's first point and only a move starts a new
-  // subpath: the last of either holds the current subpath's start.
+  // Only a move starts a subpath: the last one is the current subpath's
+  // start, the origin when there is none.
   FSubpathStart = {};
   for (auto It = FPoints.rbegin(); It != FPoints.rend(); ++It)
-    if (It->Kind == TPathPointKind::MoveTo || It->Kind == TPathPointKind::Close) {
+    if (It->Kind == TPathPointKind::MoveTo) {
       FSubpathStart = It->Point;
       break;
     }

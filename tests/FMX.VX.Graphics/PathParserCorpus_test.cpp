@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <cstdio>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -17,6 +20,7 @@
 #include <vector>
 
 #include "FMX.VX.Graphics/VXPathData.h"
+#include "platform/NumberText.h"
 #include "support/IconCorpus.h"
 
 using namespace FMX::VX::Graphics;
@@ -364,4 +368,70 @@ TEST(PathParserCorpus, GeneratedTextReadsAsTheReferenceReadsIt) {
     const std::string Why = Compare(Text, P);
     ASSERT_TRUE(Why.empty()) << Why << "\nin " << Text;
   }
+}
+
+// Arcs where the sweep is cut into pieces at its edge cases: half turns with
+// either flag, nearly whole turns, sweeps too flat to draw, huge radii with
+// tiny sweeps, radii too small, rotated and mirrored ellipses, zero radii and
+// arcs that end where they start.
+TEST(PathParserCorpus, EdgeCaseArcsFollowTheReference) {
+  for (const char* Text : {
+           "M0 0 A5 5 0 0 1 10 0", "M0 0 A5 5 0 0 0 10 0", "M0 0 A5 5 0 1 1 10 0", "M0 0 A5 5 0 1 0 10 0",
+           "M0 0 A5 5 0 1 1 0.001 0", "M0 0 A5 5 0 1 0 0.001 0", "M0 0 A5 5 0 0 1 0.001 0",
+           "M0 0 A1e6 1e6 0 0 1 1 0", "M0 0 A1e6 1e6 0 1 1 1 0", "M0 0 A1 1 0 0 1 1e-7 0",
+           "M0 0 A2 2 0 0 1 4 1e-11", "M0 0 A1 1 0 0 1 100 0", "M0 0 A3 1 30 1 0 2 2", "M0 0 A-5 -3 45 1 0 3 4",
+           "M0 0 A5 5 0 1 1 -5 5", "M0 0 A5 5 0 1 0 -5 5", "M5 0 A5 5 0 1 1 0 -5", "M0 0 A0 5 0 0 1 10 0",
+           "M10 10 A5 3 0 1 1 10 10", "M0 0 A4 4 720 0 1 3 3", "M1 1 a2 2 0 1 1 0 .001 2 2 0 1 1 0-.001",
+       }) {
+    TVXPathData P;
+    P.SetData(Text);
+    EXPECT_EQ(Compare(Text, P), "") << Text;
+  }
+}
+
+// Numbers read by the short-decimal route give exactly what the runtime's
+// converter gives, narrowed to float: decimals next to the points where
+// float rounding turns over (halfway between two floats), and mantissas of
+// up to fifteen digits with exponents.
+TEST(PathParserCorpus, ShortDecimalsConvertAsStrToFloatNextToFloatRoundingBoundaries) {
+  std::mt19937 Random(11);
+  std::vector<std::string> Numbers;
+  std::size_t NearBoundary = 0;
+  for (int I = 0; I < 20000; ++I) {
+    const float F = std::ldexp(float(Random() % (1u << 24)), int(Random() % 40) - 40);
+    const double Half = (double(F) + double(std::nextafter(F, INFINITY))) / 2;
+    char Buf[64];
+    std::snprintf(Buf, sizeof Buf, "%.*f", int(Random() % 8) + 8, Half);
+    std::string Num = Buf;
+    // At most fifteen digits, leading zeros aside.
+    const std::size_t First = Num.find_first_not_of("0.");
+    if (First == std::string::npos) continue;
+    const std::size_t Keep = First + 15 + (Num.find('.') > First ? 1 : 0);
+    if (Num.size() > Keep) Num.resize(Keep);
+    if (Num.back() == '.') Num.pop_back();
+    const double D = FMX::StrToFloat(Num);
+    const std::uint64_t Low = std::bit_cast<std::uint64_t>(D) & ((std::uint64_t(1) << 29) - 1);
+    NearBoundary += Low + 8 >= (std::uint64_t(1) << 28) && Low <= (std::uint64_t(1) << 28) + 8;
+    Numbers.push_back(Num);
+  }
+  for (int I = 0; I < 5000; ++I) {
+    std::string Num = std::to_string(Random() % 1000000000000000ull);
+    Num.resize(1 + Random() % Num.size());
+    if (Random() % 2) Num.insert(Random() % (Num.size() + 1), ".");
+    Num += (Random() % 2 ? "e" : "E");
+    const int E = int(Random() % 61) - 30;
+    Num += (E >= 0 && Random() % 2 ? "+" : "") + std::to_string(E);
+    if (Num[0] == '.' && Num.size() > 1 && !std::isdigit(static_cast<unsigned char>(Num[1]))) continue;
+    Numbers.push_back((Random() % 2 ? "-" : "") + Num);
+  }
+  EXPECT_GT(NearBoundary, 50u) << "the numbers do not reach the rounding boundaries";
+  std::string Text = "M";
+  for (const std::string& Num : Numbers) Text += " " + Num + ",0";
+  TVXPathData P;
+  P.SetData(Text);
+  ASSERT_EQ(std::size_t(P.GetCount()), Numbers.size());
+  for (std::size_t I = 0; I < Numbers.size(); ++I)
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(P.Points()[I].Point.X),
+              std::bit_cast<std::uint32_t>(float(FMX::StrToFloat(Numbers[I]))))
+        << Numbers[I];
 }
