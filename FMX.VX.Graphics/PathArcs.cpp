@@ -104,18 +104,17 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // the centre is then the chord's mid-point. Otherwise it lies off the
   // mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the flags
   // choose.
+  // Worked out without branching on Lambda, which sits next to 1 for
+  // every half circle.
   double IRX = 1 / RX, IRY = 1 / RY;
   const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
-  double Coef = 0;
-  if (Lambda > 1) {
-    const double Grow = std::sqrt(Lambda);
-    RX *= Grow;
-    RY *= Grow;
-    IRX = 1 / RX;
-    IRY = 1 / RY;
-  } else {
-    Coef = (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt((1 - Lambda) / Lambda);
-  }
+  const double Grow = std::sqrt(std::max(1.0, Lambda));
+  RX *= Grow;
+  RY *= Grow;
+  IRX /= Grow;
+  IRY /= Grow;
+  const double Coef =
+      (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * (1 / Lambda);
   const double CXP = Coef * RX * YP * IRY, CYP = -Coef * RY * XP * IRX;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
