@@ -149,7 +149,7 @@ inline const char* ReadShortDecimal(const char* P, const char* End, bool Negativ
 
 class TPathReader {
  public:
-  explicit TPathReader(std::string_view Text) : FBegin(Text.data()), FPos(Text.data()), FEnd(FPos + Text.size()) {}
+  explicit TPathReader(std::string_view Text) : FPos(Text.data()), FEnd(FPos + Text.size()) {}
 
   bool AtEnd() const { return FPos >= FEnd; }
   const char* Pos() const { return FPos; }
@@ -333,7 +333,6 @@ class TPathReader {
     return Flag;
   }
 
-  const char* FBegin;
   const char* FPos;
   const char* FEnd;
 };
@@ -358,6 +357,8 @@ class TPointWriter {
       : FPath(Path), FStart(Path.SubpathStart()), FPoints(Path.TakePoints()) {}
   TPointWriter(const TPointWriter&) = delete;
   TPointWriter& operator=(const TPointWriter&) = delete;
+  // The caller batches the changes, so handing the points back notifies
+  // nobody and cannot throw.
   ~TPointWriter() {
     if (FTaken) FPath.GivePoints(std::move(FPoints));
   }
