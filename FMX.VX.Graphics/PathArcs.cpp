@@ -10,6 +10,7 @@
 #include "FMX.VX.Graphics/Geometry.h"
 #include "FMX.VX.Graphics/GeometryMath_p.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
+#include "FMX.VX.Graphics/PathArcs_p.h"
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "FMX.VX.Graphics/VectorMatrix.h"
 #include "platform/Math.h"
@@ -19,7 +20,6 @@ namespace FMX::VX::Graphics {
 
 namespace {
 
-constexpr double TwoPi = 6.283185307179586;
 // A difference of angles from here on is a whole turn (2 pi less 1E-4).
 constexpr double FullTurn = 6.2830853071795865;
 
@@ -74,70 +74,117 @@ void TVXPathData::AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle
   }
 }
 
-void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
+namespace Detail {
+
+void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
+                  TSvgArcPoints& Out) {
   if (P1 == P2) {
     // A whole ellipse resting on the start point, from the radii as given.
-    AddEllipse(VXRect(F(double(P1.X) - Radius.X), F(double(P1.Y) - 2.0 * Radius.Y), F(double(P1.X) + Radius.X),
-                      P1.Y));
+    Out.Kind = TSvgArcPoints::TKind::Ellipse;
+    Out.Ellipse = VXRect(F(double(P1.X) - Radius.X), F(double(P1.Y) - 2.0 * Radius.Y), F(double(P1.X) + Radius.X),
+                         P1.Y);
     return;
   }
-  // The centre parameterisation, in double throughout: the end point's
-  // angle comes from atan2, so arcs of huge radius keep their tiny sweep.
+  // The centre parameterisation, in double throughout. The sweep is never
+  // turned into an angle: start and end stay vectors on the unit circle, so
+  // arcs of huge radius keep their tiny sweep, and pieces are cut by
+  // comparing vectors.
   double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
-  const double Phi = DegToRad(Angle);
-  const double SinPhi = std::sin(Phi), CosPhi = std::cos(Phi);
+  double SinPhi = 0, CosPhi = 1;
+  if (Angle != 0) {
+    const double Phi = DegToRad(Angle);
+    SinPhi = std::sin(Phi);
+    CosPhi = std::cos(Phi);
+  }
   const double X1 = P1.X, Y1 = P1.Y, X2 = P2.X, Y2 = P2.Y;
   // The mid-point of the chord in the ellipse's own axes.
   const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
   const double XP = CosPhi * DX + SinPhi * DY, YP = -SinPhi * DX + CosPhi * DY;
-  // Radii too small to reach the end point grow until they just do.
-  const double Lambda = XP * XP / (RX * RX) + YP * YP / (RY * RY);
-  if (Lambda > 1) {
-    RX *= std::sqrt(Lambda);
-    RY *= std::sqrt(Lambda);
-  }
-  const double RX2 = RX * RX, RY2 = RY * RY;
-  const double Num = RX2 * RY2 - RX2 * YP * YP - RY2 * XP * XP, Den = RX2 * YP * YP + RY2 * XP * XP;
-  const double Coef = (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Num / Den));
-  const double CXP = Coef * RX * YP / RY, CYP = -Coef * RY * XP / RX;
+  // Radii too small to reach the end point grow until they just do, and
+  // the centre is then the chord's mid-point. Otherwise it lies off the
+  // mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the flags
+  // choose.
+  // Worked out without branching on Lambda, which sits next to 1 for
+  // every half circle.
+  double IRX = 1 / RX, IRY = 1 / RY;
+  const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
+  const double Grow = std::sqrt(std::max(1.0, Lambda));
+  RX *= Grow;
+  RY *= Grow;
+  IRX /= Grow;
+  IRY /= Grow;
+  const double Coef =
+      (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * (1 / Lambda);
+  const double CXP = Coef * RX * YP * IRY, CYP = -Coef * RY * XP * IRX;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
-  const double UX = (XP - CXP) / RX, UY = (YP - CYP) / RY;
-  const double VX = (-XP - CXP) / RX, VY = (-YP - CYP) / RY;
-  const double Theta1 = std::atan2(UY, UX);
-  double Delta = std::atan2(UX * VY - UY * VX, UX * VX + UY * VY);
-  if (!SweepFlag && Delta > 0)
-    Delta -= TwoPi;
-  else if (SweepFlag && Delta < 0)
-    Delta += TwoPi;
-  // A zero radius, an arc too flat to sweep, or rubbish in the numbers:
-  // the end point is still reached, by a line.
-  if (!(std::fabs(Delta) >= 1e-12) || !std::isfinite(Delta) || !std::isfinite(CX) || !std::isfinite(CY) ||
-      !(RX > 0 && RY > 0)) {
-    LineTo(P2);
+  // Start and end on the unit circle.
+  const double UX = (XP - CXP) * IRX, UY = (YP - CYP) * IRY;
+  const double VX = (-XP - CXP) * IRX, VY = (-YP - CYP) * IRY;
+  // The sweep runs from U to V, clockwise on screen with the sweep flag
+  // (Turn 1), the other way without; it goes the long way round when V
+  // lies on the other side. Too flat to sweep (under 1e-12 radian), a zero
+  // radius or rubbish in the numbers: the end point is still reached, by a
+  // line.
+  const double Cross = UX * VY - UY * VX, Dot = UX * VX + UY * VY;
+  const double Turn = SweepFlag ? 1.0 : -1.0;
+  if (!(std::fabs(Cross) >= 1e-12 * Dot) || (Cross == 0 && !(Dot < 0)) || !std::isfinite(Cross) ||
+      !std::isfinite(Dot) || !std::isfinite(CX) || !std::isfinite(CY) || !(RX > 0 && RY > 0)) {
+    Out.Kind = TSvgArcPoints::TKind::Line;
     return;
   }
-  // Quarter turns, the last piece taking the rest (up to a quarter turn
-  // plus 0.01 radian), each one cubic; the last ends exactly at P2.
-  const double Quarter = Pi / 2;
-  const int Pieces = std::max(1, int(std::ceil((std::fabs(Delta) - 0.01) / Quarter)));
   auto Map = [&](double UX, double UY) {
     const double EX = RX * UX, EY = RY * UY;
     return TPointF{F(CX + CosPhi * EX - SinPhi * EY), F(CY + SinPhi * EX + CosPhi * EY)};
   };
-  // Each piece starts where the last ended: one sine and cosine per piece.
-  const double QuarterK = std::copysign(4.0 / 3.0 * std::tan(Quarter / 4), Delta);
-  double A = Theta1, CA = std::cos(A), SA = std::sin(A);
-  for (int I = 0; I < Pieces; ++I) {
-    const bool Last = I + 1 == Pieces;
-    const double Piece = Last ? Theta1 + Delta - A : std::copysign(Quarter, Delta);
-    const double B = A + Piece;
-    const double K = Last ? 4.0 / 3.0 * std::tan(Piece / 4) : QuarterK;
-    const double CB = std::cos(B), SB = std::sin(B);
-    CurveTo(Map(CA - K * SA, SA + K * CA), Map(CB + K * SB, SB - K * CB), Last ? P2 : Map(CB, SB));
-    A = B;
-    CA = CB;
-    SA = SB;
+  // Quarter turns while more than a quarter turn plus 0.01 radian is left
+  // (a quarter turn swaps coordinates), then one piece for the rest, which
+  // ends exactly at P2. The rest is more than that when V lies behind the
+  // current direction (against the turn) or beyond cos(pi/2 + 0.01).
+  const double QuarterK = Turn * (4.0 / 3.0 * 0.41421356237309503);  // tan(pi / 8)
+  const double BeyondQuarter = -std::sin(0.01);
+  Out.Kind = TSvgArcPoints::TKind::Curves;
+  TPointF* P = Out.Points;
+  double CA = UX, SA = UY;
+  int Pieces = 0;
+  for (;;) {
+    ++Pieces;
+    const double Ahead = Turn * (CA * VY - SA * VX), Along = CA * VX + SA * VY;
+    if (Pieces < 4 && (Ahead < 0 || Along < BeyondQuarter)) {
+      const double CB = -Turn * SA, SB = Turn * CA;
+      P[0] = Map(CA - QuarterK * SA, SA + QuarterK * CA);
+      P[1] = Map(CB + QuarterK * SB, SB - QuarterK * CB);
+      P[2] = Map(CB, SB);
+      P += 3;
+      CA = CB;
+      SA = SB;
+      continue;
+    }
+    // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
+    const double K = 4.0 / 3.0 * (CA * VY - SA * VX) / ((1 + Along) + std::sqrt(2 * (1 + Along)));
+    P[0] = Map(CA - K * SA, SA + K * CA);
+    P[1] = Map(VX + K * VY, VY - K * VX);
+    P[2] = P2;
+    break;
+  }
+  Out.Curves = Pieces;
+}
+
+}  // namespace Detail
+
+void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
+  Detail::TSvgArcPoints Arc;
+  Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc);
+  switch (Arc.Kind) {
+    case Detail::TSvgArcPoints::TKind::Ellipse:
+      AddEllipse(Arc.Ellipse);
+      return;
+    case Detail::TSvgArcPoints::TKind::Line:
+      LineTo(P2);
+      return;
+    case Detail::TSvgArcPoints::TKind::Curves:
+      for (int I = 0; I < Arc.Curves; ++I) CurveTo(Arc.Points[3 * I], Arc.Points[3 * I + 1], Arc.Points[3 * I + 2]);
+      return;
   }
 }
 

@@ -1,21 +1,25 @@
 // Single-pass, tolerant reader of SVG path text.
 //
-// Readers work on a string_view and a position and report failure by their
+// Readers work on a pointer into the text and report failure by their
 // return value; nothing allocates per number and nothing throws. A command
 // whose numbers cannot be read stops where the failed read left the
 // position; the next pass starts from there and a pass that consumes nothing
-// ends the parse.
+// ends the parse. Points go straight into the path's point list, taken from
+// the path for the duration of the parse.
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
+#include "FMX.VX.Graphics/GeometryMath_p.h"
 #include "FMX.VX.Graphics/GraphicsUnit.h"
+#include "FMX.VX.Graphics/PathArcs_p.h"
 #include "FMX.VX.Graphics/PathParser_p.h"
 #include "FMX.VX.Graphics/VXPathData.h"
-#include "VXCommon/HelperFunctions.h"
 #include "platform/NumberText.h"
 
 namespace FMX::VX::Graphics::Detail {
@@ -23,7 +27,7 @@ namespace FMX::VX::Graphics::Detail {
 namespace {
 
 // Character classes, one table lookup each.
-enum : std::uint8_t { cSpace = 1, cCommand = 2, cDigit = 4, cSign = 8, cExponent = 16 };
+enum : std::uint8_t { cSpace = 1, cCommand = 2, cDigit = 4, cSign = 8, cExponent = 16, cPoint = 32 };
 
 constexpr std::array<std::uint8_t, 256> MakeClasses() {
   std::array<std::uint8_t, 256> T{};
@@ -35,16 +39,19 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
   T['+'] |= cSign;
   T['e'] |= cExponent;
   T['E'] |= cExponent;
+  T['.'] |= cPoint;
   return T;
 }
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
 constexpr bool Is(char C, std::uint8_t Class) { return (Classes[static_cast<unsigned char>(C)] & Class) != 0; }
 constexpr bool IsSpace(char C) { return Is(C, cSpace); }
-constexpr bool IsDigit(char C) { return Is(C, cDigit); }
+constexpr bool IsDigit(char C) { return unsigned(C - '0') < 10; }
 constexpr bool IsSign(char C) { return Is(C, cSign); }
 constexpr bool IsExponent(char C) { return Is(C, cExponent); }
 constexpr bool IsCommandLetter(char C) { return Is(C, cCommand); }
+// What starts another set of arguments: a digit, a sign or a point.
+constexpr bool StartsNumber(char C) { return Is(C, cDigit | cSign | cPoint); }
 
 // Number text to double, with exactly the results of FMX::TryStrToFloat
 // ('.' as decimal separator). The common case goes straight to from_chars;
@@ -60,40 +67,118 @@ bool ToDouble(std::string_view Text, double& Value) {
   return TryStrToFloat(Text, Value, USFormatSettings);
 }
 
+// Powers of ten that are exact doubles, and the doubles nearest to their
+// reciprocals.
+constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double InvPow10[] = {1e-0,  1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,  1e-10, 1e-11,
+                               1e-12, 1e-13, 1e-14, 1e-15, 1e-16, 1e-17, 1e-18, 1e-19, 1e-20, 1e-21, 1e-22};
+
+// float(M / 10^K) for the correctly rounded double quotient, M < 2^53 and
+// K <= 22. The product with the rounded reciprocal is within 3 units in the
+// last place of that quotient; narrowing both gives the same float unless a
+// float rounding boundary (a double whose low 29 mantissa bits are 1 then
+// 28 zeros) lies that close, and only then is the slower division needed.
+inline float Quotient(std::int64_t M, std::ptrdiff_t K) {
+  const double Q = double(M) * InvPow10[K];
+  constexpr std::uint64_t Low = (std::uint64_t(1) << 29) - 1, Half = std::uint64_t(1) << 28;
+  if (((std::bit_cast<std::uint64_t>(Q) & Low) - (Half - 4)) > 8) return float(Q);
+  return float(double(M) / Pow10[K]);
+}
+
+// Most path numbers are short decimals, now and then with an exponent.
+// Their digits form an integer M below 2^53 and their value is M * 10^E
+// with |E| <= 22; M and 10^|E| are exact doubles, so one multiplication or
+// division gives the correctly rounded double, the same as from_chars, and
+// Value is that narrowed to float. Each reader below returns the end of
+// the number, or nullptr when the text is not of that kind (too many
+// digits, no digit, an exponent out of that range or without digits, or
+// text that the general number rules would still count as part of the
+// number) and the general route must read it.
+
+// The rest of a short decimal after its digits (M, with Fraction of them
+// after the point) end at P: the exponent, then the value.
+inline const char* FinishShortDecimal(const char* P, const char* End, bool Negative, std::int64_t M,
+                                      std::ptrdiff_t Fraction, bool Point, float& Value) {
+  std::ptrdiff_t Exponent = -Fraction;
+  if (P < End && IsExponent(*P)) {
+    const char* Q = P + 1;
+    bool NegativeExponent = false;
+    if (Q < End && IsSign(*Q)) NegativeExponent = *Q++ == '-';
+    const char* First = Q;
+    int E = 0;
+    while (Q < End && IsDigit(*Q) && Q - First < 4) E = E * 10 + (*Q++ - '0');
+    if (Q == First || (Q < End && IsDigit(*Q))) return nullptr;
+    Exponent += NegativeExponent ? -E : E;
+    P = Q;
+    // Another exponent letter, or a point where the mantissa had none,
+    // would still belong to this number.
+    if (P < End && (IsExponent(*P) || (*P == '.' && !Point))) return nullptr;
+  }
+  // The sign goes on last: -0 stays -0.
+  float Magnitude;
+  if (Exponent <= 0 && Exponent >= -22)
+    Magnitude = Quotient(M, -Exponent);
+  else if (Exponent > 0 && Exponent <= 22)
+    Magnitude = float(double(M) * Pow10[Exponent]);
+  else if (M == 0)
+    Magnitude = 0;
+  else
+    return nullptr;
+  Value = std::bit_cast<float>(std::bit_cast<std::uint32_t>(Magnitude) | (std::uint32_t(Negative) << 31));
+  return P;
+}
+
+// A short decimal. P is past the sign.
+inline const char* ReadShortDecimal(const char* P, const char* End, bool Negative, float& Value) {
+  std::uint64_t M = 0;
+  const char* Digits = P;
+  while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
+  std::ptrdiff_t Count = P - Digits, Fraction = 0;
+  const bool Point = P < End && *P == '.';
+  if (Point) {
+    const char* First = ++P;
+    while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
+    Fraction = P - First;
+    Count += Fraction;
+  }
+  // Up to 15 digits M is below 10^15 < 2^53 (and cannot have wrapped).
+  if (Count == 0 || Count > 15) return nullptr;
+  return FinishShortDecimal(P, End, Negative, std::int64_t(M), Fraction, Point, Value);
+}
+
 class TPathReader {
  public:
-  explicit TPathReader(std::string_view Text) : FText(Text) {}
+  explicit TPathReader(std::string_view Text) : FPos(Text.data()), FEnd(FPos + Text.size()) {}
 
-  bool AtEnd() const { return FPos >= FText.size(); }
-  std::size_t Pos() const { return FPos; }
+  bool AtEnd() const { return FPos >= FEnd; }
+  const char* Pos() const { return FPos; }
 
   // Command letters after spaces (commas are not skipped here); empty when
   // the text does not continue with a letter.
   std::string_view GetTok() {
     if (AtEnd()) return {};
-    while (FPos < FText.size() && IsSpace(FText[FPos])) ++FPos;
-    std::size_t Start = FPos;
-    while (FPos < FText.size() && IsCommandLetter(FText[FPos])) ++FPos;
-    return FText.substr(Start, FPos - Start);
+    while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
+    const char* Start = FPos;
+    while (FPos < FEnd && IsCommandLetter(*FPos)) ++FPos;
+    return std::string_view(Start, std::size_t(FPos - Start));
   }
 
   // True when the text continues with the start of another number, so that
   // a command reads one more set of arguments.
-  bool NumberFollows() const {
-    if (AtEnd()) return false;
-    char C = FText[FPos];
-    return VXCommon::VXIsDigit(C) || IsSign(C) || C == '.';
-  }
+  bool NumberFollows() const { return FPos < FEnd && StartsNumber(*FPos); }
 
-  bool ReadNumber(float& Value) {
-    double D;
-    if (!ReadDouble(D)) return false;
-    Value = float(D);
-    return true;
-  }
+  bool ReadNumber(float& Value) { return ReadFloat(Value); }
 
   // A one-character flag: true exactly when its text reads as 1.
   bool ReadFlag(bool& Flag) {
+    if (AtEnd()) return false;
+    SkipBlanksAndOneComma();
+    if (FPos < FEnd && (*FPos == '0' || *FPos == '1')) {
+      Flag = *FPos++ == '1';
+      SkipBlanksAndOneComma();
+      return true;
+    }
     double D;
     if (!ToDouble(GetDigit(), D)) return false;
     Flag = D == 1.0;
@@ -101,7 +186,7 @@ class TPathReader {
   }
 
   // A coordinate pair. At the very end of the text: (0, 0), successfully.
-  bool ReadPoint(TPointF& P) {
+  [[gnu::always_inline]] bool ReadPoint(TPointF& P) {
     if (AtEnd()) {
       P = {};
       return true;
@@ -109,101 +194,85 @@ class TPathReader {
     // Both numbers are read even when the first one is bad, so that the
     // position ends up after the pair.
     SkipSeparators();
-    double DX = 0, DY = 0;
-    bool Ok = ReadDouble(DX);
+    float X = 0, Y = 0;
+    bool Ok = ReadFloat(X);
     SkipSeparators();
-    Ok = ReadDouble(DY) && Ok;
+    Ok = ReadFloat(Y) && Ok;
     SkipSeparators();
     if (!Ok) return false;
-    P = {float(DX), float(DY)};
+    P = {X, Y};
     return true;
   }
 
  private:
   void SkipSeparators() {
-    while (FPos < FText.size() && (IsSpace(FText[FPos]) || FText[FPos] == ',')) ++FPos;
+    while (FPos < FEnd && (IsSpace(*FPos) || *FPos == ',')) ++FPos;
   }
 
   // Spaces with at most one comma among them.
   void SkipBlanksAndOneComma() {
-    bool Comma = false;
-    while (FPos < FText.size()) {
-      char C = FText[FPos];
-      if (IsSpace(C)) {
-        ++FPos;
-      } else if (C == ',' && !Comma) {
-        Comma = true;
-        ++FPos;
-      } else {
-        break;
-      }
+    while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
+    if (FPos < FEnd && *FPos == ',') {
+      ++FPos;
+      while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
     }
   }
 
-  // One number as GetNum reads it, converted. The common case is a single
-  // from_chars call that both finds the end and converts; it is taken only
-  // when the character after what from_chars read could not have continued
-  // the number under GetNum's rules, so both routes always agree.
-  bool ReadDouble(double& Value) {
+  // One number as GetNumText reads it, converted to double and narrowed
+  // to float. Short decimals are read here; longer ones by one from_chars
+  // call that both finds the end and converts, taken only when the
+  // character after what from_chars read could not have continued the
+  // number under GetNumText's rules, so all routes agree.
+  [[gnu::always_inline]] bool ReadFloat(float& Value) {
     if (AtEnd()) return false;
     SkipBlanksAndOneComma();
-    const char* Begin = FText.data() + FPos;
-    const char* End = FText.data() + FText.size();
-    const char* First = Begin;
-    if (First < End && *First == '+') ++First;
-    if (First < End && *First == '-' && First == Begin) ++First;
-    if (First < End && (IsDigit(*First) || *First == '.')) {
-      if (const char* Ptr = ReadPlainDecimal(First, End, *Begin == '-', Value)) {
-        FPos = std::size_t(Ptr - FText.data());
+    const char* First = FPos;
+    const bool Negative = First < FEnd && *First == '-';
+    First += Negative;
+    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadShortDecimal(First, FEnd, Negative, Value)) {
+        FPos = Ptr;
         SkipBlanksAndOneComma();
         return true;
+      }
+    }
+    return ReadOtherFloat(Value);
+  }
+
+  // What ReadFloat leaves: a leading '+', long or odd numbers, and text
+  // that is no number. The position is past the leading blanks.
+  [[gnu::noinline]] bool ReadOtherFloat(float& Value) {
+    const char* Begin = FPos;
+    const char* First = Begin;
+    if (First < FEnd && *First == '+') ++First;
+    if (First < FEnd && *First == '-' && First == Begin) ++First;
+    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
+      if (*Begin == '+' && First > Begin) {
+        if (const char* Ptr = ReadShortDecimal(First, FEnd, false, Value)) {
+          FPos = Ptr;
+          SkipBlanksAndOneComma();
+          return true;
+        }
       }
       const char* From = *Begin == '+' ? Begin + 1 : Begin;
-      auto [Ptr, Ec] = std::from_chars(From, End, Value);
-      if (Ec == std::errc() && !Continues(std::string_view(Begin, std::size_t(Ptr - Begin)), Ptr, End)) {
-        FPos = std::size_t(Ptr - FText.data());
+      double D;
+      auto [Ptr, Ec] = std::from_chars(From, FEnd, D);
+      if (Ec == std::errc() && !Continues(std::string_view(Begin, std::size_t(Ptr - Begin)), Ptr)) {
+        FPos = Ptr;
         SkipBlanksAndOneComma();
+        Value = float(D);
         return true;
       }
     }
-    return ToDouble(GetNumText(), Value);
+    double D;
+    if (!ToDouble(GetNumText(), D)) return false;
+    Value = float(D);
+    return true;
   }
 
-  // Most path numbers are short decimals without an exponent. Their digits
-  // form an integer M below 2^53 and their value is M / 10^k with k <= 22;
-  // both are exact doubles, so one division gives the correctly rounded
-  // value, the same as from_chars. Returns the end of the number, or nullptr
-  // when the text is not of that kind (an exponent follows, too many digits,
-  // no digit at all) and the general route must read it.
-  static const char* ReadPlainDecimal(const char* P, const char* End, bool Negative, double& Value) {
-    static constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    constexpr std::uint64_t Limit = std::uint64_t(1) << 53;
-    std::uint64_t M = 0;
-    int Digits = 0, Fraction = 0;
-    bool Point = false;
-    for (; P < End; ++P) {
-      const char C = *P;
-      if (IsDigit(C)) {
-        M = M * 10 + std::uint64_t(C - '0');
-        if (M >= Limit) return nullptr;
-        ++Digits;
-        Fraction += Point;
-      } else if (C == '.' && !Point) {
-        Point = true;
-      } else {
-        break;
-      }
-    }
-    if (Digits == 0 || Fraction > 22 || (P < End && IsExponent(*P))) return nullptr;
-    const double Magnitude = double(M) / Pow10[Fraction];
-    Value = Negative ? -Magnitude : Magnitude;
-    return P;
-  }
-
-  // True when GetNum would take the character at Next after Read.
-  static bool Continues(std::string_view Read, const char* Next, const char* End) {
-    if (Next >= End) return false;
+  // True when GetNumText would take the character at Next after Read.
+  bool Continues(std::string_view Read, const char* Next) const {
+    if (Next >= FEnd) return false;
     char C = *Next;
     if (IsExponent(C) || IsDigit(C)) return true;
     if (IsSign(C)) return IsExponent(Read.back());
@@ -217,14 +286,14 @@ class TPathReader {
   // Reads from the position, which is past the leading blanks; the
   // trailing blanks are skipped.
   std::string_view GetNumText() {
-    std::size_t Start = FPos;
+    const char* Start = FPos;
     bool Point = false;
-    while (FPos < FText.size()) {
-      char C = FText[FPos];
+    while (FPos < FEnd) {
+      char C = *FPos;
       if (IsExponent(C)) {
         ++FPos;
       } else if (IsSign(C)) {
-        if (FPos != Start && !IsExponent(FText[FPos - 1])) break;
+        if (FPos != Start && !IsExponent(FPos[-1])) break;
         ++FPos;
       } else if (IsDigit(C)) {
         ++FPos;
@@ -235,19 +304,18 @@ class TPathReader {
         break;
       }
     }
-    std::string_view Num = FText.substr(Start, FPos - Start);
+    std::string_view Num(Start, std::size_t(FPos - Start));
     SkipBlanksAndOneComma();
     return Num;
   }
 
   // The text of an arc flag: up to and including the first digit, so that
-  // "11" is two flags.
+  // "11" is two flags. Reads from the position, which is past the leading
+  // blanks; the trailing blanks are skipped.
   std::string_view GetDigit() {
-    if (AtEnd()) return {};
-    SkipBlanksAndOneComma();
-    std::size_t Start = FPos;
-    while (FPos < FText.size()) {
-      char C = FText[FPos];
+    const char* Start = FPos;
+    while (FPos < FEnd) {
+      char C = *FPos;
       if (IsSign(C)) {
         if (FPos != Start) break;
         ++FPos;
@@ -260,28 +328,98 @@ class TPathReader {
         break;
       }
     }
-    std::string_view Flag = FText.substr(Start, FPos - Start);
+    std::string_view Flag(Start, std::size_t(FPos - Start));
     SkipBlanksAndOneComma();
     return Flag;
   }
 
-  std::string_view FText;
-  std::size_t FPos = 0;
+  const char* FPos;
+  const char* FEnd;
 };
 
 constexpr double TwoThirds = 0.6666666666666666;
 
+// Sums and reflections of float coordinates, worked out in double and
+// narrowed to float, also where the result feeds more arithmetic.
 TPointF Add(const TPointF& A, const TPointF& B) {
-  return {float(double(A.X) + B.X), float(double(A.Y) + B.Y)};
+  return {KeepFloat(double(A.X) + B.X), KeepFloat(double(A.Y) + B.Y)};
 }
+TPointF Mirror(const TPointF& About, const TPointF& P) {
+  return {KeepFloat(2.0 * About.X - P.X), KeepFloat(2.0 * About.Y - P.Y)};
+}
+
+// The path's point list while the text is read, with the path's own
+// appending rules: a close stores its subpath's first point. Puts the list
+// back into the path when done, also when an exception passes.
+class TPointWriter {
+ public:
+  explicit TPointWriter(TVXPathData& Path)
+      : FPath(Path), FStart(Path.SubpathStart()), FPoints(Path.TakePoints()) {}
+  TPointWriter(const TPointWriter&) = delete;
+  TPointWriter& operator=(const TPointWriter&) = delete;
+  // The caller batches the changes, so handing the points back notifies
+  // nobody and cannot throw.
+  ~TPointWriter() {
+    if (FTaken) FPath.GivePoints(std::move(FPoints));
+  }
+
+  void Reserve(std::size_t Count) {
+    if (Count > FPoints.capacity()) FPoints.reserve(Count);
+  }
+  std::size_t Count() const { return FPoints.size(); }
+  TPointF Last() const { return FPoints.empty() ? TPointF{} : FPoints.back().Point; }
+  // The point stored before the last one; only with at least two points.
+  const TPointF& BeforeLast() const { return FPoints[FPoints.size() - 2].Point; }
+
+  void Move(const TPointF& P) {
+    FStart = P;
+    FPoints.push_back({TPathPointKind::MoveTo, P});
+  }
+  void Line(const TPointF& P) { FPoints.push_back({TPathPointKind::LineTo, P}); }
+  void Curve(const TPointF& C1, const TPointF& C2, const TPointF& E) {
+    FPoints.push_back({TPathPointKind::CurveTo, C1});
+    FPoints.push_back({TPathPointKind::CurveTo, C2});
+    FPoints.push_back({TPathPointKind::CurveTo, E});
+  }
+  void Close() { FPoints.push_back({TPathPointKind::Close, FStart}); }
+
+  void Arc(const TPointF& Start, const TPointF& Radius, float Rotation, bool Large, bool Sweep, const TPointF& End) {
+    TSvgArcPoints& A = FArc;
+    SvgArcPoints(Start, Radius, Rotation, Large, Sweep, End, A);
+    switch (A.Kind) {
+      case TSvgArcPoints::TKind::Ellipse:
+        // Rare: the path's own builder, on the path itself.
+        FTaken = false;
+        FPath.GivePoints(std::move(FPoints));
+        FPath.AddEllipse(A.Ellipse);
+        FStart = FPath.SubpathStart();
+        FPoints = FPath.TakePoints();
+        FTaken = true;
+        return;
+      case TSvgArcPoints::TKind::Line:
+        Line(End);
+        return;
+      case TSvgArcPoints::TKind::Curves:
+        for (int I = 0; I < A.Curves; ++I) Curve(A.Points[3 * I], A.Points[3 * I + 1], A.Points[3 * I + 2]);
+        return;
+    }
+  }
+
+ private:
+  TVXPathData& FPath;
+  TPointF FStart;
+  std::vector<TPathPoint> FPoints;
+  bool FTaken = true;  // false while the path holds its points
+  TSvgArcPoints FArc;  // the last arc's points, kept to save clearing one per arc
+};
 
 class TPathParser {
  public:
-  TPathParser(TVXPathData& Path, std::string_view Text) : FPath(Path), FIn(Text) {}
+  TPathParser(TPointWriter& Out, std::string_view Text) : FOut(Out), FIn(Text) {}
 
   void Run() {
-    std::size_t LastPos = std::size_t(-1);
-    FReflection = FPath.LastPoint();
+    const char* LastPos = nullptr;
+    FReflection = FOut.Last();
     while (!FIn.AtEnd() && FIn.Pos() != LastPos) {
       LastPos = FIn.Pos();
       std::string_view Tok = FIn.GetTok();
@@ -299,44 +437,57 @@ class TPathParser {
 
  private:
   void RunCommand(char Cmd) {
+    // Only cubics keep the mirror for S; T and t reflect the current point
+    // after anything but quadratics and closes.
     switch (Cmd) {
-      case 'C': case 'c': case 'S': case 's':
+      case 'M': case 'm':
+        MoveCommand(Cmd == 'm');
         break;
-      default:
+      case 'L': case 'l':
+        LineCommand(Cmd == 'l');
+        break;
+      case 'H': case 'h': case 'V': case 'v':
+        AxisLineCommand(Cmd);
+        break;
+      case 'C': case 'c':
+        CurveCommand(Cmd == 'c');
+        FReflection = FOut.Last();
+        return;
+      case 'S': case 's':
+        SmoothCommand(Cmd == 's');
+        FReflection = FOut.Last();
+        return;
+      case 'Q': case 'q':
         FAfterCubic = false;
+        QuadCommand(Cmd == 'q');
+        return;
+      case 'T': case 't':
+        FAfterCubic = false;
+        SmoothQuadCommand(Cmd == 't');
+        return;
+      case 'A': case 'a':
+        ArcCommand(Cmd == 'a');
         break;
+      case 'Z': case 'z':
+        FAfterCubic = false;
+        FOut.Close();
+        return;
+      default:  // only the empty command before the first letter
+        FAfterCubic = false;
+        return;
     }
-    switch (Cmd) {
-      case 'M': MoveCommand(false); break;
-      case 'm': MoveCommand(true); break;
-      case 'L': LineCommand(false); break;
-      case 'l': LineCommand(true); break;
-      case 'H': case 'h': case 'V': case 'v': AxisLineCommand(Cmd); break;
-      case 'C': CurveCommand(false); break;
-      case 'c': CurveCommand(true); break;
-      case 'S': SmoothCommand(false); break;
-      case 's': SmoothCommand(true); break;
-      case 'Q': QuadCommand(false); return;
-      case 'q': QuadCommand(true); return;
-      case 'T': SmoothQuadCommand(false); return;
-      case 't': SmoothQuadCommand(true); return;
-      case 'A': ArcCommand(false); break;
-      case 'a': ArcCommand(true); break;
-      case 'Z': case 'z': FPath.ClosePath(); return;
-      default: return;  // only the empty command before the first letter
-    }
-    // T and t reflect the current point after anything but quadratics.
-    FReflection = FPath.LastPoint();
+    FAfterCubic = false;
+    FReflection = FOut.Last();
   }
 
   void MoveCommand(bool Rel) {
     TPointF P;
     if (!FIn.ReadPoint(P)) return;
-    Rel ? FPath.MoveToRel(P) : FPath.MoveTo(P);
+    FOut.Move(Rel ? Add(FOut.Last(), P) : P);
     // Further pairs after a move are lines.
     while (FIn.NumberFollows()) {
       if (!FIn.ReadPoint(P)) return;
-      Rel ? FPath.LineToRel(P) : FPath.LineTo(P);
+      FOut.Line(Rel ? Add(FOut.Last(), P) : P);
     }
   }
 
@@ -344,26 +495,33 @@ class TPathParser {
     do {
       TPointF P;
       if (!FIn.ReadPoint(P)) return;
-      Rel ? FPath.LineToRel(P) : FPath.LineTo(P);
+      FOut.Line(Rel ? Add(FOut.Last(), P) : P);
     } while (FIn.NumberFollows());
   }
 
   void AxisLineCommand(char Cmd) {
     float V;
     if (!FIn.ReadNumber(V)) return;
+    TPointF P = FOut.Last();
     switch (Cmd) {
-      case 'H': FPath.HLineTo(V); break;
-      case 'h': FPath.HLineToRel(V); break;
-      case 'V': FPath.VLineTo(V); break;
-      default: FPath.VLineToRel(V); break;
+      case 'H': P.X = V; break;
+      case 'h': P.X = float(double(P.X) + V); break;
+      case 'V': P.Y = V; break;
+      default: P.Y = float(double(P.Y) + V); break;
     }
+    FOut.Line(P);
   }
 
   void CurveCommand(bool Rel) {
     do {
       TPointF C1, C2, E;
       if (!FIn.ReadPoint(C1) || !FIn.ReadPoint(C2) || !FIn.ReadPoint(E)) return;
-      Rel ? FPath.CurveToRel(C1, C2, E) : FPath.CurveTo(C1, C2, E);
+      if (Rel) {
+        const TPointF L = FOut.Last();
+        FOut.Curve(Add(L, C1), Add(L, C2), Add(L, E));
+      } else {
+        FOut.Curve(C1, C2, E);
+      }
       FAfterCubic = true;
     } while (FIn.NumberFollows());
   }
@@ -374,21 +532,25 @@ class TPathParser {
     do {
       TPointF C2, E;
       if (!FIn.ReadPoint(C2) || !FIn.ReadPoint(E)) return;
-      if (FAfterCubic)
-        Rel ? FPath.SmoothCurveToRel(C2, E) : FPath.SmoothCurveTo(C2, E);
-      else
-        Rel ? FPath.CurveToRel(TPointF{0, 0}, C2, E) : FPath.CurveTo(FPath.LastPoint(), C2, E);
+      const TPointF L = FOut.Last();
+      if (Rel) {
+        C2 = Add(L, C2);
+        E = Add(L, E);
+      }
+      // A relative first control point is the current point plus (0, 0).
+      const TPointF C1 = FAfterCubic ? Mirror(L, FOut.BeforeLast()) : Rel ? Add(L, TPointF{0, 0}) : L;
+      FOut.Curve(C1, C2, E);
       FAfterCubic = true;
     } while (FIn.NumberFollows());
   }
 
   // Quadratic from the current point through control K to E, as a cubic.
   void AddQuadratic(const TPointF& K, const TPointF& E) {
-    TPointF P0 = FPath.LastPoint();
+    const TPointF P0 = FOut.Last();
     FReflection = K;
-    TPointF C1{float(P0.X + (double(K.X) - P0.X) * TwoThirds), float(P0.Y + (double(K.Y) - P0.Y) * TwoThirds)};
-    TPointF C2{float(E.X + (double(K.X) - E.X) * TwoThirds), float(E.Y + (double(K.Y) - E.Y) * TwoThirds)};
-    FPath.CurveTo(C1, C2, E);
+    const TPointF C1{float(P0.X + (double(K.X) - P0.X) * TwoThirds), float(P0.Y + (double(K.Y) - P0.Y) * TwoThirds)};
+    const TPointF C2{float(E.X + (double(K.X) - E.X) * TwoThirds), float(E.Y + (double(K.Y) - E.Y) * TwoThirds)};
+    FOut.Curve(C1, C2, E);
   }
 
   void QuadCommand(bool Rel) {
@@ -396,7 +558,7 @@ class TPathParser {
       TPointF K, E;
       if (!FIn.ReadPoint(K) || !FIn.ReadPoint(E)) return;
       if (Rel) {
-        TPointF P0 = FPath.LastPoint();
+        const TPointF P0 = FOut.Last();
         K = Add(P0, K);
         E = Add(P0, E);
       }
@@ -408,15 +570,15 @@ class TPathParser {
     do {
       TPointF E;
       if (!FIn.ReadPoint(E)) return;
-      TPointF P0 = FPath.LastPoint();
-      TPointF K{float(2.0 * P0.X - FReflection.X), float(2.0 * P0.Y - FReflection.Y)};
+      const TPointF P0 = FOut.Last();
+      const TPointF K = Mirror(P0, FReflection);
       if (Rel) E = Add(P0, E);
       AddQuadratic(K, E);
     } while (FIn.NumberFollows());
   }
 
   void ArcCommand(bool Rel) {
-    TPointF Start = FPath.LastPoint();
+    const TPointF Start = FOut.Last();
     TPointF Radius, End;
     float Rotation;
     bool Large, Sweep;
@@ -424,10 +586,10 @@ class TPathParser {
         !FIn.ReadPoint(End))
       return;
     if (Rel) End = Add(Start, End);
-    FPath.AddArcSvg(Start, Radius, Rotation, Large, Sweep, End);
+    FOut.Arc(Start, Radius, Rotation, Large, Sweep, End);
   }
 
-  TVXPathData& FPath;
+  TPointWriter& FOut;
   TPathReader FIn;
   char FCommand = '\0';
   TPointF FReflection;
@@ -437,10 +599,11 @@ class TPathParser {
 }  // namespace
 
 void ParsePathString(TVXPathData& Path, std::string_view Text) {
+  TPointWriter Out(Path);
   // Path text spends a few characters per stored point; beyond a million
-  // points the vector grows on its own.
-  Path.Reserve(Path.Points().size() + std::min<std::size_t>(Text.size() / 6 + 4, std::size_t(1) << 20));
-  TPathParser(Path, Text).Run();
+  // points the list grows on its own.
+  Out.Reserve(Out.Count() + std::min<std::size_t>(Text.size() / 6 + 4, std::size_t(1) << 20));
+  TPathParser(Out, Text).Run();
 }
 
 }  // namespace FMX::VX::Graphics::Detail

@@ -111,7 +111,8 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   void AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle, float SweepAngle);
   // SVG endpoint arc from P1 to P2 (the current point should be P1): radii
   // made non-negative and scaled up when too small to reach P2, Angle the
-  // x-axis rotation in degrees. Worked out in double (angles by atan2), in
+  // x-axis rotation in degrees. Worked out in double (directions as unit
+  // vectors, so tiny sweeps survive), in
   // cubic pieces of a quarter turn, the last taking the rest (up to a
   // quarter turn plus 0.01 radian) and ending exactly at P2. P1 == P2
   // appends a whole ellipse resting on P1 (from the radii as passed); a

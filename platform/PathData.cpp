@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/Math.h"
 #include "platform/NumberText.h"
@@ -113,6 +114,26 @@ const TPathPoint& TPathData::GetPoint(std::int32_t Index) const {
   if (Index < 0 || std::size_t(Index) >= FPoints.size())
     throw Exception("List index out of bounds (" + std::to_string(Index) + ")");
   return FPoints[std::size_t(Index)];
+}
+
+std::vector<TPathPoint> TPathData::TakePoints() {
+  std::vector<TPathPoint> Out = std::move(FPoints);
+  FPoints.clear();
+  FSubpathStart = {};
+  return Out;
+}
+
+void TPathData::GivePoints(std::vector<TPathPoint>&& Points) {
+  FPoints = std::move(Points);
+  // Only a move starts a subpath: the last one is the current subpath's
+  // start, the origin when there is none.
+  FSubpathStart = {};
+  for (auto It = FPoints.rbegin(); It != FPoints.rend(); ++It)
+    if (It->Kind == TPathPointKind::MoveTo) {
+      FSubpathStart = It->Point;
+      break;
+    }
+  DoChanged();
 }
 
 TPointF TPathData::LastPoint() const { return FPoints.empty() ? TPointF{} : FPoints.back().Point; }

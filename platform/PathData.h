@@ -147,6 +147,15 @@ class VXFMX_API TPathData : public TPersistent {
   // As SmoothCurveTo; ControlPoint2 and EndPoint are offsets from the current point.
   void SmoothCurveToRel(const TPointF& ControlPoint2, const TPointF& EndPoint);
   void ClosePath();
+  // Bulk building, for code that appends many points at once (the path-text
+  // reader): TakePoints hands over the point list and leaves the path empty
+  // (no notification); the caller appends whole segments to it, storing a
+  // close point with its subpath's first point, and GivePoints puts it back
+  // as the path's points and notifies once. SubpathStart is the first point
+  // of the current subpath, the point the next close stores.
+  std::vector<TPathPoint> TakePoints();
+  void GivePoints(std::vector<TPathPoint>&& Points);
+  TPointF SubpathStart() const { return FSubpathStart; }
   // Raw import of one stored point. A close point is stored with its
   // subpath's first point whatever P holds; a kind outside the four raises
   // Exception "Invalid path point kind".
