@@ -71,9 +71,9 @@ constexpr std::uint64_t kMaxCellsPerEdgeListed = 8;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
-// Fine cells per cell on each axis (a power of two), on grids of at most
-// kMaxFineCells fine cells.
-constexpr std::uint32_t kFine = 4;
+// Fine cells per cell on each axis: the largest power of two up to kMaxFine
+// that keeps the fine grid within kMaxFineCells fine cells.
+constexpr std::uint32_t kMaxFine = 4;
 // Indexed queries before the fine grid is worked out.
 constexpr std::uint32_t kQueriesBeforeFine = 64;
 constexpr std::size_t kMaxFineCells = 32768;
@@ -211,6 +211,31 @@ class TSegmentWalk {
 }  // namespace
 
 struct TVXPathData::TPathHitIndex {
+  // Read by every query, side by side at the front.
+  TRectF Bounds;                      // union of the polygon bounds
+  std::uint32_t FX = 0, FY = 0;       // the fine grid (FX = 0: not built)
+  double FineScaleX = 0, FineScaleY = 0;
+  // Per rule, the fine grid's answers at two bits a fine cell (known, then
+  // inside), so that a query reads a quarter of a byte; null where the fine
+  // grid cannot answer for the rule (AnySubpath over more than kMaskPolygons
+  // polygons). With one polygon AnySubpath shares EvenOdd's.
+  const std::uint64_t* FineAnswers[3] = {};
+
+  // The fine grid's answer: 1 inside, 0 outside, -1 when it does not know.
+  int FineAnswer(float X, float Y, THitRule Rule) const {
+    const std::uint64_t* Set = FineAnswers[int(Rule)];
+    if (!Set) return -1;
+    const std::size_t F = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX + Bucket(X, Bounds.Left, FineScaleX, FX);
+    const unsigned Pair = unsigned(Set[F >> 5] >> ((F & 31) * 2)) & 3;
+    return Pair & 1 ? int(Pair >> 1) : -1;
+  }
+  // The whole answer when the fine grid knows it, without touching the
+  // polygons: 1 inside, 0 outside, -1 when the full query must run.
+  int QuickAnswer(float X, float Y, THitRule Rule) const {
+    if (!(X >= Bounds.Left && X <= Bounds.Right && Y >= Bounds.Top && Y < Bounds.Bottom)) return 0;
+    return FineAnswer(X, Y, Rule);
+  }
+
   // An edge as the polygon test sees it (from PJ to PI), copied so that a
   // walk reads one array.
   struct TEdge {
@@ -218,7 +243,6 @@ struct TVXPathData::TPathHitIndex {
     std::uint32_t Poly;
   };
   std::vector<TRectF> PolyBounds;     // of the vertices; unbounded with a non-finite one
-  TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
   std::size_t EdgeCount = 0;
   double EdgeSpan = 0;                // sum of the edges' heights
@@ -244,17 +268,13 @@ struct TVXPathData::TPathHitIndex {
   // (AnySubpath only where Inside or a single polygon settles it). A bit per
   // cell, so that most queries touch a few bytes.
   std::vector<std::uint64_t> CleanBits, AnswerBits[3];
-  // The same at kFine times the resolution on each axis (a fine cell of an
-  // edge cell is clean when no edge touches it), so that most queries near
-  // the outline are answered without a walk.
-  std::uint32_t FX = 0, FY = 0;
-  double FineScaleX = 0, FineScaleY = 0;
-  // Four bits per fine cell, side by side so that a query reads one word:
-  // clean, then the answers of the three rules.
-  std::vector<std::uint64_t> FineState;
+  // The same at up to kMaxFine times the resolution on each axis (a fine
+  // cell of an edge cell is clean when no edge touches it), so that most
+  // queries near the outline are answered without a walk: the storage
+  // behind FineAnswers, one set per rule.
+  std::vector<std::uint64_t> FineSets[3];
   bool FineBuilt = false;
   std::uint32_t IndexedQueries = 0;
-  std::uint32_t FineNibble(std::size_t F) const { return std::uint32_t(FineState[F >> 4] >> ((F & 15) * 4)) & 15; }
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
   std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
@@ -572,7 +592,9 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   // lies within the cell that CellX and CellY give.
   // Small grids only: large ones have cells enough, and the walks that find
   // the fine answers would cost more than they save.
-  const std::uint32_t Fine = NCells <= kMaxFineCells / (kFine * kFine) ? kFine : 1;
+  std::uint32_t Fine = kMaxFine;
+  while (Fine > 1 && NCells * Fine * Fine > kMaxFineCells) Fine /= 2;
+  if (Fine < 4) Fine = 1;
   FX = GX * Fine;
   FY = GY * Fine;
   FineScaleX = ScaleX * Fine;
@@ -585,29 +607,35 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
       ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Margin, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
                     [&](std::size_t F) { SetBit(Touched, F); });
   }
-  FineState.assign((NFine + 15) / 16, 0);
-  auto SetFine = [&](std::size_t F, std::uint32_t Nibble) { FineState[F >> 4] |= std::uint64_t(Nibble) << ((F & 15) * 4); };
+  // AnySubpath has an answer of its own only with the polygon masks; with
+  // one polygon it is EvenOdd's, and beyond kMaskPolygons the fine grid
+  // cannot tell it.
+  const bool OwnAny = Masks;
+  for (int R = 0; R < 3; ++R)
+    if (R != int(THitRule::AnySubpath) || OwnAny) FineSets[R].assign((NFine + 31) / 32, 0);
+  auto SetFine = [&](std::size_t F, int R, bool In) {
+    FineSets[R][F >> 5] |= std::uint64_t(In ? 3 : 1) << ((F & 31) * 2);
+  };
   for (std::uint32_t J = 0; J < FY; ++J)
     for (std::uint32_t I = 0; I < FX; ++I) {
       const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
+      bool In[3];
       if (Bit(CleanBits, C)) {
-        std::uint32_t Nibble = 1;
-        for (int R = 0; R < 3; ++R)
-          if (Bit(AnswerBits[R], C)) Nibble |= 2u << R;
-        SetFine(F, Nibble);
-        continue;
+        for (int R = 0; R < 3; ++R) In[R] = Bit(AnswerBits[R], C);
+      } else {
+        if (Bit(Touched, F)) continue;
+        const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
+        if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
+        std::int32_t Sum = 0;
+        std::uint64_t Odd = 0;
+        WalkAt(X, Y, Sum, Odd);
+        for (int R = 0; R < 3; ++R) In[R] = Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1));
       }
-      if (Bit(Touched, F)) continue;
-      const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
-      if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
-      std::int32_t Sum = 0;
-      std::uint64_t Odd = 0;
-      WalkAt(X, Y, Sum, Odd);
-      std::uint32_t Nibble = 1;
       for (int R = 0; R < 3; ++R)
-        if (Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1))) Nibble |= 2u << R;
-      SetFine(F, Nibble);
+        if (!FineSets[R].empty()) SetFine(F, R, In[R]);
     }
+  for (int R = 0; R < 3; ++R) FineAnswers[R] = FineSets[R].empty() ? nullptr : FineSets[R].data();
+  if (Source.size() == 1) FineAnswers[int(THitRule::AnySubpath)] = FineAnswers[int(THitRule::EvenOdd)];
 }
 
 void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {
@@ -708,9 +736,7 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
   }
   if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
   if (FX > 0) {
-    const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
-                             Bucket(X, Bounds.Left, FineScaleX, FX);
-    if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+    if (const int Known = FineAnswer(X, Y, Rule); Known >= 0) return Known != 0;
   } else {
     const std::size_t Cell = std::size_t(CellY(Y)) * GX + CellX(X);
     if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
@@ -735,7 +761,11 @@ const TVXPolygons& TVXPathData::CurrentPolygons() const {
   return FLivePolygons;
 }
 
-bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+// Only the hit tests below call this; inline, it folds into each of them.
+inline bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+  // A warm index with its fine grid answers most queries alone.
+  if (!FBatchStale && FPolygonsValid && FHitIndex)
+    if (const int Known = FHitIndex->QuickAnswer(X, Y, Rule); Known >= 0) return Known != 0;
   // The first queries after a change walk the segments themselves: one
   // query then costs less than flattening the path would.
   if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {
