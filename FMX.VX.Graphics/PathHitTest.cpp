@@ -60,6 +60,9 @@ constexpr std::uint32_t kBandQueriesBeforeGrid = 64;
 // they have visited this many times the path's edges.
 constexpr std::size_t kMaxBandEdges = std::size_t(1) << 22;
 constexpr std::uint64_t kWalksBeforeGrid = 8;
+// Edges per band, about: fewer bands cost less to list, more spare queries
+// edges that do not span their Y.
+constexpr double kBandEdges = 2;
 // Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
@@ -387,51 +390,69 @@ void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
   if (!AllFinite || EdgeCount == 0 || !(H > 0) || EdgeCount >= std::numeric_limits<std::uint32_t>::max()) return;
   // As many bands as keep the lists at about one and a half entries per
   // edge: half an edge per band at most, fewer when edges are tall.
-  const double N = std::min(double(EdgeCount) / 2, EdgeSpan > 0 ? double(EdgeCount) * H / (2 * EdgeSpan) : 1.0);
+  const double N = std::min(double(EdgeCount) / kBandEdges, EdgeSpan > 0 ? double(EdgeCount) * H / (kBandEdges * EdgeSpan) : 1.0);
   NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
   BandScale = NBands / H;
   PolyStarts.resize(Source.size() + 1);
   PolyStarts[0] = 0;
   for (std::size_t p = 0; p < Source.size(); ++p) PolyStarts[p + 1] = PolyStarts[p] + std::uint32_t(Source[p].size());
   // An edge that crosses a ray at Y spans Y, so its bands, from that of its
-  // top to that of its bottom (one monotonic function), hold Y's band.
-  // Horizontal edges cross no ray and are left out.
-  auto Bands = [&](const TCanvasPoints& Poly, std::size_t v, std::uint32_t& J0, std::uint32_t& J1) {
-    const float A = Poly[v].Y, B = Poly[v == 0 ? Poly.size() - 1 : v - 1].Y;
-    if (A == B) return false;
-    J0 = Bucket(std::min(A, B), Bounds.Top, BandScale, NBands);
-    J1 = Bucket(std::max(A, B), Bounds.Top, BandScale, NBands);
-    return true;
+  // top to that of its bottom (one monotonic function), hold Y's band: from
+  // the lower to the higher band of its two ends, each vertex's band worked
+  // out once. Horizontal edges cross no ray and are left out.
+  thread_local std::vector<std::uint32_t> VertexBands;
+  VertexBands.resize(EdgeCount);
+  {
+    std::uint32_t* Out = VertexBands.data();
+    for (const TCanvasPoints& Poly : Source)
+      for (const TPointF& V : Poly) *Out++ = Bucket(V.Y, Bounds.Top, BandScale, NBands);
+  }
+  // Visits each listed edge as (its vertex's number, first band, last band).
+  auto ForEachListed = [&](auto&& Visit) {
+    for (std::size_t p = 0; p < Source.size(); ++p) {
+      const TPointF* Poly = Source[p].data();
+      const std::uint32_t N = std::uint32_t(Source[p].size()), Base = PolyStarts[p];
+      const std::uint32_t* Band = VertexBands.data() + Base;
+      for (std::uint32_t v = 0, Prev = N - 1; v < N; Prev = v++) {
+        if (Poly[v].Y == Poly[Prev].Y) continue;
+        Visit(Base + v, std::min(Band[v], Band[Prev]), std::max(Band[v], Band[Prev]));
+      }
+    }
   };
-  // Counts per band, then (inclusive sums) each band's end; the lists are
-  // filled backwards from the ends, which leaves each band's start and the
-  // entries in vertex order.
+  // Counts per band (as differences, summed up after), then each band's
+  // end; the lists are filled backwards from the ends, which leaves each
+  // band's start and the entries in vertex order.
   BandStarts.assign(std::size_t(NBands) + 1, 0);
   std::uint64_t Listed = 0;
-  for (const TCanvasPoints& Poly : Source)
-    for (std::size_t v = 0; v < Poly.size(); ++v) {
-      std::uint32_t J0, J1;
-      if (!Bands(Poly, v, J0, J1)) continue;
-      for (std::uint32_t J = J0; J <= J1; ++J) ++BandStarts[J];
-      Listed += J1 - J0 + 1;
-    }
+  ForEachListed([&](std::uint32_t, std::uint32_t J0, std::uint32_t J1) {
+    ++BandStarts[J0];
+    --BandStarts[J1 + 1];
+    Listed += J1 - J0 + 1;
+  });
   if (Listed >= std::numeric_limits<std::uint32_t>::max()) {
     NBands = 0;
     BandStarts = {};
     PolyStarts = {};
     return;
   }
-  for (std::uint32_t J = 0; J < NBands; ++J) BandStarts[J + 1] += BandStarts[J];
+  // Differences to counts, counts to ends (wrapping arithmetic undoes the
+  // decrements exactly).
+  for (std::uint32_t J = 1; J < NBands; ++J) BandStarts[J] += BandStarts[J - 1];
+  for (std::uint32_t J = 1; J < NBands; ++J) BandStarts[J] += BandStarts[J - 1];
+  BandStarts[NBands] = BandStarts[NBands - 1];
   BandEdges.resize(Listed);
   for (std::size_t p = Source.size(); p-- > 0;) {
-    const TCanvasPoints& Poly = Source[p];
-    for (std::size_t v = Poly.size(); v-- > 0;) {
-      std::uint32_t J0, J1;
-      if (!Bands(Poly, v, J0, J1)) continue;
-      const std::uint32_t K = PolyStarts[p] + std::uint32_t(v);
-      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = K;
+    const TPointF* Poly = Source[p].data();
+    const std::uint32_t N = std::uint32_t(Source[p].size()), Base = PolyStarts[p];
+    const std::uint32_t* Band = VertexBands.data() + Base;
+    for (std::uint32_t v = N; v-- > 0;) {
+      const std::uint32_t Prev = v == 0 ? N - 1 : v - 1;
+      if (Poly[v].Y == Poly[Prev].Y) continue;
+      const std::uint32_t J0 = std::min(Band[v], Band[Prev]), J1 = std::max(Band[v], Band[Prev]);
+      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = Base + v;
     }
   }
+  if (VertexBands.capacity() > (std::size_t(1) << 16)) std::vector<std::uint32_t>().swap(VertexBands);
 }
 
 // The crossings of the edges listed in Y's band: those of every edge, as no
@@ -445,18 +466,22 @@ bool TVXPathData::TPathHitIndex::BandQuery(const TVXPolygons& Source, float X, f
   bool AnyOdd = false;
   // The polygon of the first entry; later ones only move forwards.
   std::size_t Poly = std::size_t(std::upper_bound(PolyStarts.begin(), PolyStarts.end(), BandEdges[Begin]) - PolyStarts.begin()) - 1;
+  const TPointF* P = Source[Poly].data();
+  std::uint32_t Base = PolyStarts[Poly], Next = PolyStarts[Poly + 1];
   for (std::uint32_t e = Begin; e < End; ++e) {
     const std::uint32_t K = BandEdges[e];
-    if (K >= PolyStarts[Poly + 1]) {
+    if (K >= Next) {
       AnyOdd = AnyOdd || (Ring & 1) != 0;
       Ring = 0;
       while (K >= PolyStarts[Poly + 1]) ++Poly;
+      P = Source[Poly].data();
+      Base = PolyStarts[Poly];
+      Next = PolyStarts[Poly + 1];
     }
-    const TCanvasPoints& P = Source[Poly];
-    const std::size_t V = K - PolyStarts[Poly];
+    const std::uint32_t V = K - Base;
     double XC;
     int Dir;
-    if (Crossing(P[V], P[V == 0 ? P.size() - 1 : V - 1], Y, XC, Dir) && X < XC) {
+    if (Crossing(P[V], P[V == 0 ? Next - Base - 1 : V - 1], Y, XC, Dir) && X < XC) {
       Ring += Dir;
       Sum += Dir;
     }
