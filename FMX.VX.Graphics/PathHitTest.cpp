@@ -265,7 +265,13 @@ struct TVXPathData::TPathHitIndex {
   // The grid (GX = 0: none).
   std::uint32_t GX = 0, GY = 0;
   double ScaleX = 0, ScaleY = 0;
-  std::vector<std::uint32_t> Starts;  // per cell, into Edges; then the end
+  // Per cell, where its edges start in Edges (then the end) and, for a
+  // clean cell, its winding: side by side, as a walk reads both.
+  struct TCell {
+    std::uint32_t Start;
+    std::int32_t Winding;
+  };
+  std::vector<TCell> Cells;
   std::vector<TEdge> Edges;
   // Bit sets over the cells: clean, and per rule the answer of a clean cell
   // (AnySubpath only where Inside or a single polygon settles it). A bit per
@@ -280,14 +286,13 @@ struct TVXPathData::TPathHitIndex {
   std::uint32_t IndexedQueries = 0;
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
-  std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
   // Per cell, bit p: polygon p contains it; kept for 2 to 64 polygons (with
   // one polygon its parity is the winding's).
   std::vector<std::uint64_t> Inside;
 
   std::uint32_t CellX(double X) const { return Bucket(X, Bounds.Left, ScaleX, GX); }
   std::uint32_t CellY(double Y) const { return Bucket(Y, Bounds.Top, ScaleY, GY); }
-  bool Clean(std::size_t C) const { return Starts[C] == Starts[C + 1]; }
+  bool Clean(std::size_t C) const { return Cells[C].Start == Cells[C + 1].Start; }
 
   void Start(const TVXPolygons& Source);
   void BuildBands(const TVXPolygons& Source);
@@ -513,11 +518,11 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
                                                   : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
   // At least half a cell per edge, so that long outlines do not pile
   // hundreds of edges into each cell they cross.
-  const double Cells = std::clamp(std::max(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H),
+  const double CellCount = std::clamp(std::max(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H),
                                            double(EdgeCount) / 2),
                                   16.0, MaxCells);
   auto Side = [&](double Extent, double Other) {
-    const double N = std::min(std::sqrt(Cells * Extent / Other), Extent / MinCell);
+    const double N = std::min(std::sqrt(CellCount * Extent / Other), Extent / MinCell);
     return std::uint32_t(std::clamp(N, 1.0, double(kMaxGridSide)));
   };
   GX = Side(W, H);
@@ -543,29 +548,29 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
                     });
     }
   };
-  Starts.assign(NCells + 1, 0);
+  Cells.assign(NCells + 1, TCell{0, 0});
   // Edges piled up in a small area (a million curves over one spot) would be
   // listed in many cells each: such a grid would cost more than it saves.
   const std::uint64_t MaxListed = std::uint64_t(EdgeCount) * kMaxCellsPerEdgeListed + 65536;
   std::uint64_t Listed = 0;
   ForEachEdge([&](std::size_t C, TEdge) {
-    if (++Listed <= MaxListed) ++Starts[C + 1];
+    if (++Listed <= MaxListed) ++Cells[C + 1].Start;
   });
   if (Listed > MaxListed) {
     GX = GY = 0;
-    Starts = {};
+    Cells = {};
     return;
   }
-  for (std::size_t C = 0; C < NCells; ++C) Starts[C + 1] += Starts[C];
-  Edges.resize(Starts[NCells]);
+  for (std::size_t C = 0; C < NCells; ++C) Cells[C + 1].Start += Cells[C].Start;
+  Edges.resize(Cells[NCells].Start);
   {
-    std::vector<std::uint32_t> Fill(Starts.begin(), Starts.end() - 1);
+    std::vector<std::uint32_t> Fill(NCells);
+    for (std::size_t C = 0; C < NCells; ++C) Fill[C] = Cells[C].Start;
     ForEachEdge([&](std::size_t C, TEdge E) { Edges[Fill[C]++] = E; });
   }
 
   // Clean cells, row by row from the right: the walk from a probe point in
   // the cell to the next clean cell, whose values are known by then.
-  Windings.assign(NCells, 0);
   CleanBits.assign((NCells + 63) / 64, 0);
   for (auto& A : AnswerBits) A.assign((NCells + 63) / 64, 0);
   const bool Masks = Source.size() > 1 && Source.size() <= kMaskPolygons;
@@ -578,9 +583,8 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       if (CellX(X) != I || CellY(Y) != J) {
         // No probe point maps to the cell: no grid then.
         GX = GY = 0;
-        Starts = {};
+        Cells = {};
         Edges = {};
-        Windings = {};
         Inside = {};
         CleanBits = {};
         for (auto& A : AnswerBits) A = {};
@@ -591,10 +595,10 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       std::uint64_t Odd = 0;
       const std::size_t Next = I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
       if (Next != SIZE_MAX) {
-        Sum += Windings[Next];
+        Sum += Cells[Next].Winding;
         if (Masks) Odd ^= Inside[Next];
       }
-      Windings[C] = Sum;
+      Cells[C].Winding = Sum;
       if (Masks) Inside[C] = Odd;
       SetBit(CleanBits, C);
       if (Masks ? Odd != 0 : (Sum & 1) != 0) SetBit(AnswerBits[int(THitRule::AnySubpath)], C);
@@ -669,11 +673,11 @@ void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std
   // nothing winds around a point).
   const std::size_t Row = std::size_t(J) * GX;
   std::uint32_t Right = I + 1, Left = I;
-  while (Right < GX && !Bit(CleanBits, Row + Right)) ++Right;
-  while (Left > 0 && !Bit(CleanBits, Row + Left - 1)) --Left;
+  while (Right < GX && !Clean(Row + Right)) ++Right;
+  while (Left > 0 && !Clean(Row + Left - 1)) --Left;
   const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd) : WalkRowLeft(X, Y, I, J, Sum, Odd);
   if (C != SIZE_MAX) {
-    Sum += Windings[C];
+    Sum += Cells[C].Winding;
     if (!Inside.empty()) Odd ^= Inside[C];
   }
 }
@@ -684,7 +688,7 @@ std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t 
   for (; I < GX; ++I) {
     const std::size_t C = Row + I;
     if (Clean(C)) return C;
-    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
       const TEdge& E = Edges[e];
       double XC;
       int Dir;
@@ -703,7 +707,7 @@ std::size_t TVXPathData::TPathHitIndex::WalkRowLeft(float X, float Y, std::uint3
   for (std::uint32_t K = I + 1; K-- > 0;) {
     const std::size_t C = Row + K;
     if (Clean(C)) return C;
-    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
       const TEdge& E = Edges[e];
       double XC;
       int Dir;
