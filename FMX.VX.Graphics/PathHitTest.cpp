@@ -76,10 +76,10 @@ constexpr std::uint32_t kMaxGridSide = 1024;
 constexpr std::size_t kMaskPolygons = 64;
 // Fine cells per cell on each axis: the largest power of two up to kMaxFine
 // that keeps the fine grid within kMaxFineCells fine cells.
-constexpr std::uint32_t kMaxFine = 4;
+constexpr std::uint32_t kMaxFine = 8;
 // Indexed queries before the fine grid is worked out.
 constexpr std::uint32_t kQueriesBeforeFine = 64;
-constexpr std::size_t kMaxFineCells = 32768;
+constexpr std::size_t kMaxFineCells = 65536;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
@@ -342,6 +342,16 @@ struct TVXPathData::TPathHitIndex {
   // Signed crossings right of (X, Y) and per-polygon parity, through the
   // grid: (X, Y) in bounds, the grid built.
   void WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const;
+  // WalkAt in two parts, for (X, Y) in edge cell (I, J). WalkBeyond: the
+  // crossings in the cells beyond (I, J) up to the nearer clean cell, and
+  // that cell's winding; the same for every point of the cell at height Y
+  // (a crossing in another cell lies on the same side of all of them).
+  // Rightwards tells the direction taken. WalkCell: the crossings within
+  // (I, J) on that side of X.
+  void WalkBeyond(float X, float Y, std::uint32_t I, std::uint32_t J, bool& Rightwards, std::int32_t& Sum,
+                  std::uint64_t& Odd) const;
+  void WalkCell(float X, float Y, std::uint32_t I, std::uint32_t J, bool Rightwards, std::int32_t& Sum,
+                std::uint64_t& Odd) const;
   static bool Answer(THitRule Rule, std::int32_t Sum, std::uint64_t Odd) {
     switch (Rule) {
       case THitRule::AnySubpath: return Odd != 0;
@@ -645,8 +655,17 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   auto SetFine = [&](std::size_t F, int R, bool In) {
     FineSets[R][F >> 5] |= std::uint64_t(In ? 3 : 1) << ((F & 31) * 2);
   };
+  // The walks from the fine cells of one row within one edge cell share
+  // their part beyond the cell: worked out once per row and cell.
+  struct {
+    std::uint32_t Cell = std::numeric_limits<std::uint32_t>::max();
+    bool Rightwards = true;
+    std::int32_t Sum = 0;
+    std::uint64_t Odd = 0;
+  } Beyond;
   for (std::uint32_t J = 0; J < FY; ++J)
     for (std::uint32_t I = 0; I < FX; ++I) {
+      if (I == 0) Beyond.Cell = std::numeric_limits<std::uint32_t>::max();
       const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
       bool In[3];
       if (Bit(CleanBits, C)) {
@@ -655,9 +674,16 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
         if (Bit(Touched, F)) continue;
         const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
         if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
-        std::int32_t Sum = 0;
-        std::uint64_t Odd = 0;
-        WalkAt(X, Y, Sum, Odd);
+        const std::uint32_t CI = CellX(X), CJ = CellY(Y);
+        if (Beyond.Cell != CI) {
+          Beyond.Cell = CI;
+          Beyond.Sum = 0;
+          Beyond.Odd = 0;
+          WalkBeyond(X, Y, CI, CJ, Beyond.Rightwards, Beyond.Sum, Beyond.Odd);
+        }
+        std::int32_t Sum = Beyond.Sum;
+        std::uint64_t Odd = Beyond.Odd;
+        WalkCell(X, Y, CI, CJ, Beyond.Rightwards, Sum, Odd);
         for (int R = 0; R < 3; ++R) In[R] = Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1));
       }
       for (int R = 0; R < 3; ++R)
@@ -669,16 +695,39 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
 
 void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {
   const std::uint32_t I = CellX(X), J = CellY(Y);
+  bool Rightwards;
+  WalkBeyond(X, Y, I, J, Rightwards, Sum, Odd);
+  WalkCell(X, Y, I, J, Rightwards, Sum, Odd);
+}
+
+void TVXPathData::TPathHitIndex::WalkBeyond(float X, float Y, std::uint32_t I, std::uint32_t J, bool& Rightwards,
+                                            std::int32_t& Sum, std::uint64_t& Odd) const {
   // Walk towards the nearer clean cell (or end of the row, beyond which
   // nothing winds around a point).
   const std::size_t Row = std::size_t(J) * GX;
   std::uint32_t Right = I + 1, Left = I;
   while (Right < GX && !Clean(Row + Right)) ++Right;
   while (Left > 0 && !Clean(Row + Left - 1)) --Left;
-  const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd) : WalkRowLeft(X, Y, I, J, Sum, Odd);
+  Rightwards = Right - I <= I + 1 - Left;
+  const std::size_t C = Rightwards ? (I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX)
+                                   : (I > 0 ? WalkRowLeft(X, Y, I - 1, J, Sum, Odd) : SIZE_MAX);
   if (C != SIZE_MAX) {
     Sum += Cells[C].Winding;
     if (!Inside.empty()) Odd ^= Inside[C];
+  }
+}
+
+void TVXPathData::TPathHitIndex::WalkCell(float X, float Y, std::uint32_t I, std::uint32_t J, bool Rightwards,
+                                          std::int32_t& Sum, std::uint64_t& Odd) const {
+  const std::size_t C = std::size_t(J) * GX + I;
+  for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
+    const TEdge& E = Edges[e];
+    double XC;
+    int Dir;
+    if (Crossing(E.PI, E.PJ, Y, XC, Dir) && (X < XC) == Rightwards && CellX(XC) == I) {
+      Sum += Rightwards ? Dir : -Dir;
+      Odd ^= std::uint64_t(1) << (E.Poly & 63);
+    }
   }
 }
 
