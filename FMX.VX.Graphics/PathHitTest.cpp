@@ -29,8 +29,10 @@
 //   adds the clean cell's winding (beyond the grid: 0), or walks left and
 //   subtracts, whichever clean cell is nearer.
 // - Answers of clean cells, and (on small grids) of the clean parts of edge
-//   cells on a grid four times finer, are kept as bit sets: most queries
-//   read one bit.
+//   cells on a grid four or eight times finer, are kept per rule at two bits
+//   a fine cell: once the path is warm, most queries read those two bits
+//   and nothing else. Working them out walks each fine row once per edge
+//   cell for the part beyond the cell, then each fine cell's own crossings.
 //
 // Cell numbers come from one monotonic function of the coordinate, used both
 // when building and when querying, so a crossing is always attributed to the

@@ -74,7 +74,6 @@ class TCorpus {
         for (const TPointF& Q : C.Probes) C.Path->PointInPath(Q);
       C.Text = std::move(Text);
       Paths.push_back(std::move(C));
-      if (getenv("NPATHS") && Paths.size() >= size_t(atoi(getenv("NPATHS")))) break;
     }
   }
   ~TCorpus() {
