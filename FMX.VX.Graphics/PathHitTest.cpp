@@ -62,8 +62,8 @@ constexpr std::uint32_t kBandQueriesBeforeGrid = 64;
 // they have visited this many times the path's edges.
 constexpr std::size_t kMaxBandEdges = std::size_t(1) << 22;
 constexpr std::uint64_t kWalksBeforeGrid = 8;
-// Edges per band, about: fewer bands cost less to list, more spare queries
-// edges that do not span their Y.
+// Bands: at most one per kBandEdges edges. Fewer bands cost less to list;
+// more keep from each query the edges that do not reach its height.
 constexpr double kBandEdges = 2;
 // Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
