@@ -354,6 +354,26 @@ struct TVXPathData::TPathHitIndex {
                   std::uint64_t& Odd) const;
   void WalkCell(float X, float Y, std::uint32_t I, std::uint32_t J, bool Rightwards, std::int32_t& Sum,
                 std::uint64_t& Odd) const;
+  // WalkCell's count of one crossing at XC.
+  static void CountOwn(float X, double XC, int Dir, std::uint32_t Poly, bool Rightwards, std::int32_t& Sum,
+                       std::uint64_t& Odd) {
+    if ((X < XC) == Rightwards) {
+      Sum += Rightwards ? Dir : -Dir;
+      Odd ^= std::uint64_t(1) << (Poly & 63);
+    }
+  }
+  // Visit(XC, Dir, Poly) for each crossing at height Y that edge cell (I, J)
+  // counts: those of its edges whose crossing lies in the cell.
+  template <class F>
+  void ForEachCrossingIn(float Y, std::uint32_t I, std::uint32_t J, F&& Visit) const {
+    const std::size_t C = std::size_t(J) * GX + I;
+    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
+      const TEdge& E = Edges[e];
+      double XC;
+      int Dir;
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && CellX(XC) == I) Visit(XC, Dir, E.Poly);
+    }
+  }
   static bool Answer(THitRule Rule, std::int32_t Sum, std::uint64_t Odd) {
     switch (Rule) {
       case THitRule::AnySubpath: return Odd != 0;
@@ -658,39 +678,55 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
     FineSets[R][F >> 5] |= std::uint64_t(In ? 3 : 1) << ((F & 31) * 2);
   };
   // The walks from the fine cells of one row within one edge cell share
-  // their part beyond the cell: worked out once per row and cell.
+  // their part beyond the cell and the crossings within it: worked out once
+  // per row and cell.
   struct {
     std::uint32_t Cell = std::numeric_limits<std::uint32_t>::max();
     bool Rightwards = true;
     std::int32_t Sum = 0;
     std::uint64_t Odd = 0;
   } Beyond;
-  for (std::uint32_t J = 0; J < FY; ++J)
-    for (std::uint32_t I = 0; I < FX; ++I) {
-      if (I == 0) Beyond.Cell = std::numeric_limits<std::uint32_t>::max();
-      const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
-      bool In[3];
+  struct TOwn {
+    double XC;
+    std::int32_t Dir;
+    std::uint32_t Poly;
+  };
+  std::vector<TOwn> Own;
+  // The fine cells of a clean cell along one fine row: Fine pairs alike,
+  // written at once (they share a word: Fine divides 32).
+  const std::uint64_t RunMask = Fine >= 32 ? ~std::uint64_t(0) : (std::uint64_t(1) << (2 * Fine)) - 1;
+  for (std::uint32_t J = 0; J < FY; ++J) {
+    Beyond.Cell = std::numeric_limits<std::uint32_t>::max();
+    for (std::uint32_t CI = 0; CI < GX; ++CI) {
+      const std::size_t C = std::size_t(J / Fine) * GX + CI, F0 = std::size_t(J) * FX + std::size_t(CI) * Fine;
       if (Bit(CleanBits, C)) {
-        for (int R = 0; R < 3; ++R) In[R] = Bit(AnswerBits[R], C);
-      } else {
+        for (int R = 0; R < 3; ++R)
+          if (!FineSets[R].empty())
+            FineSets[R][F0 >> 5] |= (Bit(AnswerBits[R], C) ? RunMask : RunMask & 0x5555555555555555u) << ((F0 & 31) * 2);
+        continue;
+      }
+      for (std::uint32_t I = CI * Fine; I < (CI + 1) * Fine; ++I) {
+        const std::size_t F = std::size_t(J) * FX + I;
         if (Bit(Touched, F)) continue;
         const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
         if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
-        const std::uint32_t CI = CellX(X), CJ = CellY(Y);
+        const std::uint32_t CJ = CellY(Y);
         if (Beyond.Cell != CI) {
           Beyond.Cell = CI;
           Beyond.Sum = 0;
           Beyond.Odd = 0;
           WalkBeyond(X, Y, CI, CJ, Beyond.Rightwards, Beyond.Sum, Beyond.Odd);
+          Own.clear();
+          ForEachCrossingIn(Y, CI, CJ, [&](double XC, int Dir, std::uint32_t Poly) { Own.push_back({XC, Dir, Poly}); });
         }
         std::int32_t Sum = Beyond.Sum;
         std::uint64_t Odd = Beyond.Odd;
-        WalkCell(X, Y, CI, CJ, Beyond.Rightwards, Sum, Odd);
-        for (int R = 0; R < 3; ++R) In[R] = Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1));
+        for (const TOwn& K : Own) CountOwn(X, K.XC, K.Dir, K.Poly, Beyond.Rightwards, Sum, Odd);
+        for (int R = 0; R < 3; ++R)
+          if (!FineSets[R].empty()) SetFine(F, R, Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1)));
       }
-      for (int R = 0; R < 3; ++R)
-        if (!FineSets[R].empty()) SetFine(F, R, In[R]);
     }
+  }
   for (int R = 0; R < 3; ++R) FineAnswers[R] = FineSets[R].empty() ? nullptr : FineSets[R].data();
   if (Source.size() == 1) FineAnswers[int(THitRule::AnySubpath)] = FineAnswers[int(THitRule::EvenOdd)];
 }
@@ -721,16 +757,8 @@ void TVXPathData::TPathHitIndex::WalkBeyond(float X, float Y, std::uint32_t I, s
 
 void TVXPathData::TPathHitIndex::WalkCell(float X, float Y, std::uint32_t I, std::uint32_t J, bool Rightwards,
                                           std::int32_t& Sum, std::uint64_t& Odd) const {
-  const std::size_t C = std::size_t(J) * GX + I;
-  for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
-    const TEdge& E = Edges[e];
-    double XC;
-    int Dir;
-    if (Crossing(E.PI, E.PJ, Y, XC, Dir) && (X < XC) == Rightwards && CellX(XC) == I) {
-      Sum += Rightwards ? Dir : -Dir;
-      Odd ^= std::uint64_t(1) << (E.Poly & 63);
-    }
-  }
+  ForEachCrossingIn(Y, I, J,
+                    [&](double XC, int Dir, std::uint32_t Poly) { CountOwn(X, XC, Dir, Poly, Rightwards, Sum, Odd); });
 }
 
 std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J,
