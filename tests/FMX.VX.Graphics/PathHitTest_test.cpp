@@ -92,6 +92,57 @@ TEST(PointInPath, FollowsChanges) {
   P.EndUpdate();
 }
 
+// A path warm enough for its finest cells still answers for its points as
+// they are now: after each kind of change, inside and outside a batch, and
+// for all three rules.
+TEST(PointInPath, WarmIndexFollowsChanges) {
+  struct Step {
+    const char* Name;
+    std::function<void(TVXPathData&)> Change;
+    float X, Y;
+    bool Any, EvenOdd, NonZero;
+  };
+  // Two nested squares running the same way round: a hole under even-odd only.
+  const char* Squares = "M0,0 L40,0 L40,40 L0,40 Z M10,10 L30,10 L30,30 L10,30 Z";
+  const Step Steps[] = {
+      {"as built", [](TVXPathData&) {}, 20, 20, true, false, true},
+      {"moved in a batch", [](TVXPathData& P) { P.ApplyMatrix(TMatrix::CreateTranslation(100, 0)); }, 120, 20, true,
+       false, true},
+      {"old place in the batch", [](TVXPathData&) {}, 20, 20, false, false, false},
+      {"grown in the batch", [](TVXPathData& P) { P.AddRectangle({115, 15, 125, 25}, 0, 0); }, 120, 20, true, true,
+       true},
+      {"replaced outside a batch", [&](TVXPathData& P) { P.SetData("M0,0 L40,0 L40,40 L0,40 Z"); }, 20, 20, true, true,
+       true},
+      {"cleared", [](TVXPathData& P) { P.Clear(); }, 20, 20, false, false, false},
+  };
+  TVXPathData P;
+  P.SetData(Squares);
+  // Queries over the current bounds, enough for the finest cells.
+  auto Warm = [&] {
+    const TRectF B = P.GetBounds();
+    for (int i = 0; i < 400; ++i) {
+      const TPointF Q{B.Left + B.Width() * (float(i % 20) + 0.5f) / 20, B.Top + B.Height() * (float(i / 20) + 0.5f) / 20};
+      P.PointInPath(Q);
+      P.SetFillMode(i % 2 ? fmEvenOdd : fmNonZero);
+      P.PointInFill(Q);
+    }
+  };
+  for (std::size_t i = 0; i < std::size(Steps); ++i) {
+    const Step& S = Steps[i];
+    if (i == 1) P.BeginUpdate();
+    if (i == 4) P.EndUpdate();
+    S.Change(P);
+    for (int Round = 0; Round < 2; ++Round) {
+      EXPECT_EQ(P.PointInPath(S.X, S.Y), S.Any) << S.Name;
+      P.SetFillMode(fmEvenOdd);
+      EXPECT_EQ(P.PointInFill(S.X, S.Y), S.EvenOdd) << S.Name;
+      P.SetFillMode(fmNonZero);
+      EXPECT_EQ(P.PointInFill(S.X, S.Y), S.NonZero) << S.Name;
+      Warm();  // the second round asks a path warm again
+    }
+  }
+}
+
 // The banded index must give exactly what the polygon test gives on the whole
 // polygons, also on vertices, edges and band boundaries.
 TEST(PointInPath, IndexAgreesWithThePolygonTest) {
