@@ -29,8 +29,10 @@
 //   adds the clean cell's winding (beyond the grid: 0), or walks left and
 //   subtracts, whichever clean cell is nearer.
 // - Answers of clean cells, and (on small grids) of the clean parts of edge
-//   cells on a grid four times finer, are kept as bit sets: most queries
-//   read one bit.
+//   cells on a grid four or eight times finer, are kept per rule at two bits
+//   a fine cell: once the path is warm, most queries read those two bits
+//   and nothing else. Working them out walks each fine row once per edge
+//   cell for the part beyond the cell, then each fine cell's own crossings.
 //
 // Cell numbers come from one monotonic function of the coordinate, used both
 // when building and when querying, so a crossing is always attributed to the
@@ -60,6 +62,9 @@ constexpr std::uint32_t kBandQueriesBeforeGrid = 64;
 // they have visited this many times the path's edges.
 constexpr std::size_t kMaxBandEdges = std::size_t(1) << 22;
 constexpr std::uint64_t kWalksBeforeGrid = 8;
+// Bands: at most one per kBandEdges edges. Fewer bands cost less to list;
+// more keep from each query the edges that do not reach its height.
+constexpr double kBandEdges = 2;
 // Grid sizing: a cell side of about (area / outline length) / 24; at most 2
 // cells per edge up to kSmallPath edges, half a cell per edge beyond; and
 // the largest grid side.
@@ -71,12 +76,12 @@ constexpr std::uint64_t kMaxCellsPerEdgeListed = 8;
 constexpr std::uint32_t kMaxGridSide = 1024;
 // Polygons whose containment a clean cell can record.
 constexpr std::size_t kMaskPolygons = 64;
-// Fine cells per cell on each axis (a power of two), on grids of at most
-// kMaxFineCells fine cells.
-constexpr std::uint32_t kFine = 4;
+// Fine cells per cell on each axis: the largest power of two up to kMaxFine
+// that keeps the fine grid within kMaxFineCells fine cells.
+constexpr std::uint32_t kMaxFine = 8;
 // Indexed queries before the fine grid is worked out.
 constexpr std::uint32_t kQueriesBeforeFine = 64;
-constexpr std::size_t kMaxFineCells = 32768;
+constexpr std::size_t kMaxFineCells = 65536;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
@@ -211,6 +216,31 @@ class TSegmentWalk {
 }  // namespace
 
 struct TVXPathData::TPathHitIndex {
+  // Read by every query, side by side at the front.
+  TRectF Bounds;                      // union of the polygon bounds
+  std::uint32_t FX = 0, FY = 0;       // the fine grid (FX = 0: not built)
+  double FineScaleX = 0, FineScaleY = 0;
+  // Per rule, the fine grid's answers at two bits a fine cell (known, then
+  // inside), so that a query reads a quarter of a byte; null where the fine
+  // grid cannot answer for the rule (AnySubpath over more than kMaskPolygons
+  // polygons). With one polygon AnySubpath shares EvenOdd's.
+  const std::uint64_t* FineAnswers[3] = {};
+
+  // The fine grid's answer: 1 inside, 0 outside, -1 when it does not know.
+  int FineAnswer(float X, float Y, THitRule Rule) const {
+    const std::uint64_t* Set = FineAnswers[int(Rule)];
+    if (!Set) return -1;
+    const std::size_t F = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX + Bucket(X, Bounds.Left, FineScaleX, FX);
+    const unsigned Pair = unsigned(Set[F >> 5] >> ((F & 31) * 2)) & 3;
+    return Pair & 1 ? int(Pair >> 1) : -1;
+  }
+  // The whole answer when the fine grid knows it, without touching the
+  // polygons: 1 inside, 0 outside, -1 when the full query must run.
+  int QuickAnswer(float X, float Y, THitRule Rule) const {
+    if (!(X >= Bounds.Left && X <= Bounds.Right && Y >= Bounds.Top && Y < Bounds.Bottom)) return 0;
+    return FineAnswer(X, Y, Rule);
+  }
+
   // An edge as the polygon test sees it (from PJ to PI), copied so that a
   // walk reads one array.
   struct TEdge {
@@ -218,7 +248,6 @@ struct TVXPathData::TPathHitIndex {
     std::uint32_t Poly;
   };
   std::vector<TRectF> PolyBounds;     // of the vertices; unbounded with a non-finite one
-  TRectF Bounds;                      // union of the polygon bounds
   bool AllFinite = true;
   std::size_t EdgeCount = 0;
   double EdgeSpan = 0;                // sum of the edges' heights
@@ -238,33 +267,34 @@ struct TVXPathData::TPathHitIndex {
   // The grid (GX = 0: none).
   std::uint32_t GX = 0, GY = 0;
   double ScaleX = 0, ScaleY = 0;
-  std::vector<std::uint32_t> Starts;  // per cell, into Edges; then the end
+  // Per cell, where its edges start in Edges (then the end) and, for a
+  // clean cell, its winding: side by side, as a walk reads both.
+  struct TCell {
+    std::uint32_t Start;
+    std::int32_t Winding;
+  };
+  std::vector<TCell> Cells;
   std::vector<TEdge> Edges;
   // Bit sets over the cells: clean, and per rule the answer of a clean cell
   // (AnySubpath only where Inside or a single polygon settles it). A bit per
   // cell, so that most queries touch a few bytes.
   std::vector<std::uint64_t> CleanBits, AnswerBits[3];
-  // The same at kFine times the resolution on each axis (a fine cell of an
-  // edge cell is clean when no edge touches it), so that most queries near
-  // the outline are answered without a walk.
-  std::uint32_t FX = 0, FY = 0;
-  double FineScaleX = 0, FineScaleY = 0;
-  // Four bits per fine cell, side by side so that a query reads one word:
-  // clean, then the answers of the three rules.
-  std::vector<std::uint64_t> FineState;
+  // The same at up to kMaxFine times the resolution on each axis (a fine
+  // cell of an edge cell is clean when no edge touches it), so that most
+  // queries near the outline are answered without a walk: the storage
+  // behind FineAnswers, one set per rule.
+  std::vector<std::uint64_t> FineSets[3];
   bool FineBuilt = false;
   std::uint32_t IndexedQueries = 0;
-  std::uint32_t FineNibble(std::size_t F) const { return std::uint32_t(FineState[F >> 4] >> ((F & 15) * 4)) & 15; }
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
-  std::vector<std::int32_t> Windings;  // per cell; meaningful for clean cells
   // Per cell, bit p: polygon p contains it; kept for 2 to 64 polygons (with
   // one polygon its parity is the winding's).
   std::vector<std::uint64_t> Inside;
 
   std::uint32_t CellX(double X) const { return Bucket(X, Bounds.Left, ScaleX, GX); }
   std::uint32_t CellY(double Y) const { return Bucket(Y, Bounds.Top, ScaleY, GY); }
-  bool Clean(std::size_t C) const { return Starts[C] == Starts[C + 1]; }
+  bool Clean(std::size_t C) const { return Cells[C].Start == Cells[C + 1].Start; }
 
   void Start(const TVXPolygons& Source);
   void BuildBands(const TVXPolygons& Source);
@@ -314,6 +344,36 @@ struct TVXPathData::TPathHitIndex {
   // Signed crossings right of (X, Y) and per-polygon parity, through the
   // grid: (X, Y) in bounds, the grid built.
   void WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const;
+  // WalkAt in two parts, for (X, Y) in edge cell (I, J). WalkBeyond: the
+  // crossings in the cells beyond (I, J) up to the nearer clean cell, and
+  // that cell's winding; the same for every point of the cell at height Y
+  // (a crossing in another cell lies on the same side of all of them).
+  // Rightwards tells the direction taken. WalkCell: the crossings within
+  // (I, J) on that side of X.
+  void WalkBeyond(float X, float Y, std::uint32_t I, std::uint32_t J, bool& Rightwards, std::int32_t& Sum,
+                  std::uint64_t& Odd) const;
+  void WalkCell(float X, float Y, std::uint32_t I, std::uint32_t J, bool Rightwards, std::int32_t& Sum,
+                std::uint64_t& Odd) const;
+  // WalkCell's count of one crossing at XC.
+  static void CountOwn(float X, double XC, int Dir, std::uint32_t Poly, bool Rightwards, std::int32_t& Sum,
+                       std::uint64_t& Odd) {
+    if ((X < XC) == Rightwards) {
+      Sum += Rightwards ? Dir : -Dir;
+      Odd ^= std::uint64_t(1) << (Poly & 63);
+    }
+  }
+  // Visit(XC, Dir, Poly) for each crossing at height Y that edge cell (I, J)
+  // counts: those of its edges whose crossing lies in the cell.
+  template <class F>
+  void ForEachCrossingIn(float Y, std::uint32_t I, std::uint32_t J, F&& Visit) const {
+    const std::size_t C = std::size_t(J) * GX + I;
+    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
+      const TEdge& E = Edges[e];
+      double XC;
+      int Dir;
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && CellX(XC) == I) Visit(XC, Dir, E.Poly);
+    }
+  }
   static bool Answer(THitRule Rule, std::int32_t Sum, std::uint64_t Odd) {
     switch (Rule) {
       case THitRule::AnySubpath: return Odd != 0;
@@ -367,51 +427,69 @@ void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
   if (!AllFinite || EdgeCount == 0 || !(H > 0) || EdgeCount >= std::numeric_limits<std::uint32_t>::max()) return;
   // As many bands as keep the lists at about one and a half entries per
   // edge: half an edge per band at most, fewer when edges are tall.
-  const double N = std::min(double(EdgeCount) / 2, EdgeSpan > 0 ? double(EdgeCount) * H / (2 * EdgeSpan) : 1.0);
+  const double N = std::min(double(EdgeCount) / kBandEdges, EdgeSpan > 0 ? double(EdgeCount) * H / (kBandEdges * EdgeSpan) : 1.0);
   NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
   BandScale = NBands / H;
   PolyStarts.resize(Source.size() + 1);
   PolyStarts[0] = 0;
   for (std::size_t p = 0; p < Source.size(); ++p) PolyStarts[p + 1] = PolyStarts[p] + std::uint32_t(Source[p].size());
   // An edge that crosses a ray at Y spans Y, so its bands, from that of its
-  // top to that of its bottom (one monotonic function), hold Y's band.
-  // Horizontal edges cross no ray and are left out.
-  auto Bands = [&](const TCanvasPoints& Poly, std::size_t v, std::uint32_t& J0, std::uint32_t& J1) {
-    const float A = Poly[v].Y, B = Poly[v == 0 ? Poly.size() - 1 : v - 1].Y;
-    if (A == B) return false;
-    J0 = Bucket(std::min(A, B), Bounds.Top, BandScale, NBands);
-    J1 = Bucket(std::max(A, B), Bounds.Top, BandScale, NBands);
-    return true;
+  // top to that of its bottom (one monotonic function), hold Y's band: from
+  // the lower to the higher band of its two ends, each vertex's band worked
+  // out once. Horizontal edges cross no ray and are left out.
+  thread_local std::vector<std::uint32_t> VertexBands;
+  VertexBands.resize(EdgeCount);
+  {
+    std::uint32_t* Out = VertexBands.data();
+    for (const TCanvasPoints& Poly : Source)
+      for (const TPointF& V : Poly) *Out++ = Bucket(V.Y, Bounds.Top, BandScale, NBands);
+  }
+  // Visits each listed edge as (its vertex's number, first band, last band).
+  auto ForEachListed = [&](auto&& Visit) {
+    for (std::size_t p = 0; p < Source.size(); ++p) {
+      const TPointF* Poly = Source[p].data();
+      const std::uint32_t N = std::uint32_t(Source[p].size()), Base = PolyStarts[p];
+      const std::uint32_t* Band = VertexBands.data() + Base;
+      for (std::uint32_t v = 0, Prev = N - 1; v < N; Prev = v++) {
+        if (Poly[v].Y == Poly[Prev].Y) continue;
+        Visit(Base + v, std::min(Band[v], Band[Prev]), std::max(Band[v], Band[Prev]));
+      }
+    }
   };
-  // Counts per band, then (inclusive sums) each band's end; the lists are
-  // filled backwards from the ends, which leaves each band's start and the
-  // entries in vertex order.
+  // Counts per band (as differences, summed up after), then each band's
+  // end; the lists are filled backwards from the ends, which leaves each
+  // band's start and the entries in vertex order.
   BandStarts.assign(std::size_t(NBands) + 1, 0);
   std::uint64_t Listed = 0;
-  for (const TCanvasPoints& Poly : Source)
-    for (std::size_t v = 0; v < Poly.size(); ++v) {
-      std::uint32_t J0, J1;
-      if (!Bands(Poly, v, J0, J1)) continue;
-      for (std::uint32_t J = J0; J <= J1; ++J) ++BandStarts[J];
-      Listed += J1 - J0 + 1;
-    }
+  ForEachListed([&](std::uint32_t, std::uint32_t J0, std::uint32_t J1) {
+    ++BandStarts[J0];
+    --BandStarts[J1 + 1];
+    Listed += J1 - J0 + 1;
+  });
   if (Listed >= std::numeric_limits<std::uint32_t>::max()) {
     NBands = 0;
     BandStarts = {};
     PolyStarts = {};
     return;
   }
-  for (std::uint32_t J = 0; J < NBands; ++J) BandStarts[J + 1] += BandStarts[J];
+  // Differences to counts, counts to ends (wrapping arithmetic undoes the
+  // decrements exactly).
+  for (std::uint32_t J = 1; J < NBands; ++J) BandStarts[J] += BandStarts[J - 1];
+  for (std::uint32_t J = 1; J < NBands; ++J) BandStarts[J] += BandStarts[J - 1];
+  BandStarts[NBands] = BandStarts[NBands - 1];
   BandEdges.resize(Listed);
   for (std::size_t p = Source.size(); p-- > 0;) {
-    const TCanvasPoints& Poly = Source[p];
-    for (std::size_t v = Poly.size(); v-- > 0;) {
-      std::uint32_t J0, J1;
-      if (!Bands(Poly, v, J0, J1)) continue;
-      const std::uint32_t K = PolyStarts[p] + std::uint32_t(v);
-      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = K;
+    const TPointF* Poly = Source[p].data();
+    const std::uint32_t N = std::uint32_t(Source[p].size()), Base = PolyStarts[p];
+    const std::uint32_t* Band = VertexBands.data() + Base;
+    for (std::uint32_t v = N; v-- > 0;) {
+      const std::uint32_t Prev = v == 0 ? N - 1 : v - 1;
+      if (Poly[v].Y == Poly[Prev].Y) continue;
+      const std::uint32_t J0 = std::min(Band[v], Band[Prev]), J1 = std::max(Band[v], Band[Prev]);
+      for (std::uint32_t J = J1 + 1; J-- > J0;) BandEdges[--BandStarts[J]] = Base + v;
     }
   }
+  if (VertexBands.capacity() > (std::size_t(1) << 16)) std::vector<std::uint32_t>().swap(VertexBands);
 }
 
 // The crossings of the edges listed in Y's band: those of every edge, as no
@@ -425,18 +503,22 @@ bool TVXPathData::TPathHitIndex::BandQuery(const TVXPolygons& Source, float X, f
   bool AnyOdd = false;
   // The polygon of the first entry; later ones only move forwards.
   std::size_t Poly = std::size_t(std::upper_bound(PolyStarts.begin(), PolyStarts.end(), BandEdges[Begin]) - PolyStarts.begin()) - 1;
+  const TPointF* P = Source[Poly].data();
+  std::uint32_t Base = PolyStarts[Poly], Next = PolyStarts[Poly + 1];
   for (std::uint32_t e = Begin; e < End; ++e) {
     const std::uint32_t K = BandEdges[e];
-    if (K >= PolyStarts[Poly + 1]) {
+    if (K >= Next) {
       AnyOdd = AnyOdd || (Ring & 1) != 0;
       Ring = 0;
       while (K >= PolyStarts[Poly + 1]) ++Poly;
+      P = Source[Poly].data();
+      Base = PolyStarts[Poly];
+      Next = PolyStarts[Poly + 1];
     }
-    const TCanvasPoints& P = Source[Poly];
-    const std::size_t V = K - PolyStarts[Poly];
+    const std::uint32_t V = K - Base;
     double XC;
     int Dir;
-    if (Crossing(P[V], P[V == 0 ? P.size() - 1 : V - 1], Y, XC, Dir) && X < XC) {
+    if (Crossing(P[V], P[V == 0 ? Next - Base - 1 : V - 1], Y, XC, Dir) && X < XC) {
       Ring += Dir;
       Sum += Dir;
     }
@@ -468,11 +550,11 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
                                                   : double(kSmallPath) * kMaxCellsPerEdge + double(EdgeCount) / 2;
   // At least half a cell per edge, so that long outlines do not pile
   // hundreds of edges into each cell they cross.
-  const double Cells = std::clamp(std::max(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H),
+  const double CellCount = std::clamp(std::max(kCellsAcrossOutline * kCellsAcrossOutline * Outline * Outline / (W * H),
                                            double(EdgeCount) / 2),
                                   16.0, MaxCells);
   auto Side = [&](double Extent, double Other) {
-    const double N = std::min(std::sqrt(Cells * Extent / Other), Extent / MinCell);
+    const double N = std::min(std::sqrt(CellCount * Extent / Other), Extent / MinCell);
     return std::uint32_t(std::clamp(N, 1.0, double(kMaxGridSide)));
   };
   GX = Side(W, H);
@@ -498,29 +580,29 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
                     });
     }
   };
-  Starts.assign(NCells + 1, 0);
+  Cells.assign(NCells + 1, TCell{0, 0});
   // Edges piled up in a small area (a million curves over one spot) would be
   // listed in many cells each: such a grid would cost more than it saves.
   const std::uint64_t MaxListed = std::uint64_t(EdgeCount) * kMaxCellsPerEdgeListed + 65536;
   std::uint64_t Listed = 0;
   ForEachEdge([&](std::size_t C, TEdge) {
-    if (++Listed <= MaxListed) ++Starts[C + 1];
+    if (++Listed <= MaxListed) ++Cells[C + 1].Start;
   });
   if (Listed > MaxListed) {
     GX = GY = 0;
-    Starts = {};
+    Cells = {};
     return;
   }
-  for (std::size_t C = 0; C < NCells; ++C) Starts[C + 1] += Starts[C];
-  Edges.resize(Starts[NCells]);
+  for (std::size_t C = 0; C < NCells; ++C) Cells[C + 1].Start += Cells[C].Start;
+  Edges.resize(Cells[NCells].Start);
   {
-    std::vector<std::uint32_t> Fill(Starts.begin(), Starts.end() - 1);
+    std::vector<std::uint32_t> Fill(NCells);
+    for (std::size_t C = 0; C < NCells; ++C) Fill[C] = Cells[C].Start;
     ForEachEdge([&](std::size_t C, TEdge E) { Edges[Fill[C]++] = E; });
   }
 
   // Clean cells, row by row from the right: the walk from a probe point in
   // the cell to the next clean cell, whose values are known by then.
-  Windings.assign(NCells, 0);
   CleanBits.assign((NCells + 63) / 64, 0);
   for (auto& A : AnswerBits) A.assign((NCells + 63) / 64, 0);
   const bool Masks = Source.size() > 1 && Source.size() <= kMaskPolygons;
@@ -533,9 +615,8 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       if (CellX(X) != I || CellY(Y) != J) {
         // No probe point maps to the cell: no grid then.
         GX = GY = 0;
-        Starts = {};
+        Cells = {};
         Edges = {};
-        Windings = {};
         Inside = {};
         CleanBits = {};
         for (auto& A : AnswerBits) A = {};
@@ -546,10 +627,10 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       std::uint64_t Odd = 0;
       const std::size_t Next = I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
       if (Next != SIZE_MAX) {
-        Sum += Windings[Next];
+        Sum += Cells[Next].Winding;
         if (Masks) Odd ^= Inside[Next];
       }
-      Windings[C] = Sum;
+      Cells[C].Winding = Sum;
       if (Masks) Inside[C] = Odd;
       SetBit(CleanBits, C);
       if (Masks ? Odd != 0 : (Sum & 1) != 0) SetBit(AnswerBits[int(THitRule::AnySubpath)], C);
@@ -572,7 +653,9 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   // lies within the cell that CellX and CellY give.
   // Small grids only: large ones have cells enough, and the walks that find
   // the fine answers would cost more than they save.
-  const std::uint32_t Fine = NCells <= kMaxFineCells / (kFine * kFine) ? kFine : 1;
+  std::uint32_t Fine = kMaxFine;
+  while (Fine > 1 && NCells * Fine * Fine > kMaxFineCells) Fine /= 2;
+  if (Fine < 4) Fine = 1;
   FX = GX * Fine;
   FY = GY * Fine;
   FineScaleX = ScaleX * Fine;
@@ -585,44 +668,97 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
       ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Margin, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
                     [&](std::size_t F) { SetBit(Touched, F); });
   }
-  FineState.assign((NFine + 15) / 16, 0);
-  auto SetFine = [&](std::size_t F, std::uint32_t Nibble) { FineState[F >> 4] |= std::uint64_t(Nibble) << ((F & 15) * 4); };
-  for (std::uint32_t J = 0; J < FY; ++J)
-    for (std::uint32_t I = 0; I < FX; ++I) {
-      const std::size_t F = std::size_t(J) * FX + I, C = std::size_t(J / Fine) * GX + I / Fine;
+  // AnySubpath has an answer of its own only with the polygon masks; with
+  // one polygon it is EvenOdd's, and beyond kMaskPolygons the fine grid
+  // cannot tell it.
+  const bool OwnAny = Masks;
+  for (int R = 0; R < 3; ++R)
+    if (R != int(THitRule::AnySubpath) || OwnAny) FineSets[R].assign((NFine + 31) / 32, 0);
+  auto SetFine = [&](std::size_t F, int R, bool In) {
+    FineSets[R][F >> 5] |= std::uint64_t(In ? 3 : 1) << ((F & 31) * 2);
+  };
+  // The walks from the fine cells of one row within one edge cell share
+  // their part beyond the cell and the crossings within it: worked out once
+  // per row and cell.
+  struct {
+    std::uint32_t Cell = std::numeric_limits<std::uint32_t>::max();
+    bool Rightwards = true;
+    std::int32_t Sum = 0;
+    std::uint64_t Odd = 0;
+  } Beyond;
+  struct TOwn {
+    double XC;
+    std::int32_t Dir;
+    std::uint32_t Poly;
+  };
+  std::vector<TOwn> Own;
+  // The fine cells of a clean cell along one fine row: Fine pairs alike,
+  // written at once (they share a word: Fine divides 32).
+  const std::uint64_t RunMask = Fine >= 32 ? ~std::uint64_t(0) : (std::uint64_t(1) << (2 * Fine)) - 1;
+  for (std::uint32_t J = 0; J < FY; ++J) {
+    Beyond.Cell = std::numeric_limits<std::uint32_t>::max();
+    for (std::uint32_t CI = 0; CI < GX; ++CI) {
+      const std::size_t C = std::size_t(J / Fine) * GX + CI, F0 = std::size_t(J) * FX + std::size_t(CI) * Fine;
       if (Bit(CleanBits, C)) {
-        std::uint32_t Nibble = 1;
         for (int R = 0; R < 3; ++R)
-          if (Bit(AnswerBits[R], C)) Nibble |= 2u << R;
-        SetFine(F, Nibble);
+          if (!FineSets[R].empty())
+            FineSets[R][F0 >> 5] |= (Bit(AnswerBits[R], C) ? RunMask : RunMask & 0x5555555555555555u) << ((F0 & 31) * 2);
         continue;
       }
-      if (Bit(Touched, F)) continue;
-      const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
-      if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
-      std::int32_t Sum = 0;
-      std::uint64_t Odd = 0;
-      WalkAt(X, Y, Sum, Odd);
-      std::uint32_t Nibble = 1;
-      for (int R = 0; R < 3; ++R)
-        if (Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1))) Nibble |= 2u << R;
-      SetFine(F, Nibble);
+      for (std::uint32_t I = CI * Fine; I < (CI + 1) * Fine; ++I) {
+        const std::size_t F = std::size_t(J) * FX + I;
+        if (Bit(Touched, F)) continue;
+        const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
+        if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
+        const std::uint32_t CJ = CellY(Y);
+        if (Beyond.Cell != CI) {
+          Beyond.Cell = CI;
+          Beyond.Sum = 0;
+          Beyond.Odd = 0;
+          WalkBeyond(X, Y, CI, CJ, Beyond.Rightwards, Beyond.Sum, Beyond.Odd);
+          Own.clear();
+          ForEachCrossingIn(Y, CI, CJ, [&](double XC, int Dir, std::uint32_t Poly) { Own.push_back({XC, Dir, Poly}); });
+        }
+        std::int32_t Sum = Beyond.Sum;
+        std::uint64_t Odd = Beyond.Odd;
+        for (const TOwn& K : Own) CountOwn(X, K.XC, K.Dir, K.Poly, Beyond.Rightwards, Sum, Odd);
+        for (int R = 0; R < 3; ++R)
+          if (!FineSets[R].empty()) SetFine(F, R, Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1)));
+      }
     }
+  }
+  for (int R = 0; R < 3; ++R) FineAnswers[R] = FineSets[R].empty() ? nullptr : FineSets[R].data();
+  if (Source.size() == 1) FineAnswers[int(THitRule::AnySubpath)] = FineAnswers[int(THitRule::EvenOdd)];
 }
 
 void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {
   const std::uint32_t I = CellX(X), J = CellY(Y);
+  bool Rightwards;
+  WalkBeyond(X, Y, I, J, Rightwards, Sum, Odd);
+  WalkCell(X, Y, I, J, Rightwards, Sum, Odd);
+}
+
+void TVXPathData::TPathHitIndex::WalkBeyond(float X, float Y, std::uint32_t I, std::uint32_t J, bool& Rightwards,
+                                            std::int32_t& Sum, std::uint64_t& Odd) const {
   // Walk towards the nearer clean cell (or end of the row, beyond which
   // nothing winds around a point).
   const std::size_t Row = std::size_t(J) * GX;
   std::uint32_t Right = I + 1, Left = I;
-  while (Right < GX && !Bit(CleanBits, Row + Right)) ++Right;
-  while (Left > 0 && !Bit(CleanBits, Row + Left - 1)) --Left;
-  const std::size_t C = Right - I <= I + 1 - Left ? WalkRow(X, Y, I, J, Sum, Odd) : WalkRowLeft(X, Y, I, J, Sum, Odd);
+  while (Right < GX && !Clean(Row + Right)) ++Right;
+  while (Left > 0 && !Clean(Row + Left - 1)) --Left;
+  Rightwards = Right - I <= I + 1 - Left;
+  const std::size_t C = Rightwards ? (I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX)
+                                   : (I > 0 ? WalkRowLeft(X, Y, I - 1, J, Sum, Odd) : SIZE_MAX);
   if (C != SIZE_MAX) {
-    Sum += Windings[C];
+    Sum += Cells[C].Winding;
     if (!Inside.empty()) Odd ^= Inside[C];
   }
+}
+
+void TVXPathData::TPathHitIndex::WalkCell(float X, float Y, std::uint32_t I, std::uint32_t J, bool Rightwards,
+                                          std::int32_t& Sum, std::uint64_t& Odd) const {
+  ForEachCrossingIn(Y, I, J,
+                    [&](double XC, int Dir, std::uint32_t Poly) { CountOwn(X, XC, Dir, Poly, Rightwards, Sum, Odd); });
 }
 
 std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J,
@@ -631,7 +767,7 @@ std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t 
   for (; I < GX; ++I) {
     const std::size_t C = Row + I;
     if (Clean(C)) return C;
-    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
       const TEdge& E = Edges[e];
       double XC;
       int Dir;
@@ -650,7 +786,7 @@ std::size_t TVXPathData::TPathHitIndex::WalkRowLeft(float X, float Y, std::uint3
   for (std::uint32_t K = I + 1; K-- > 0;) {
     const std::size_t C = Row + K;
     if (Clean(C)) return C;
-    for (std::uint32_t e = Starts[C]; e < Starts[C + 1]; ++e) {
+    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
       const TEdge& E = Edges[e];
       double XC;
       int Dir;
@@ -708,9 +844,7 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
   }
   if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
   if (FX > 0) {
-    const std::size_t Fine = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX +
-                             Bucket(X, Bounds.Left, FineScaleX, FX);
-    if (const std::uint32_t Known = FineNibble(Fine); Known & 1) return (Known >> (int(Rule) + 1)) & 1;
+    if (const int Known = FineAnswer(X, Y, Rule); Known >= 0) return Known != 0;
   } else {
     const std::size_t Cell = std::size_t(CellY(Y)) * GX + CellX(X);
     if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
@@ -735,7 +869,11 @@ const TVXPolygons& TVXPathData::CurrentPolygons() const {
   return FLivePolygons;
 }
 
-bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+// Only the hit tests below call this; inline, it folds into each of them.
+inline bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
+  // A warm index with its fine grid answers most queries alone.
+  if (!FBatchStale && FPolygonsValid && FHitIndex)
+    if (const int Known = FHitIndex->QuickAnswer(X, Y, Rule); Known >= 0) return Known != 0;
   // The first queries after a change walk the segments themselves: one
   // query then costs less than flattening the path would.
   if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {

@@ -92,6 +92,57 @@ TEST(PointInPath, FollowsChanges) {
   P.EndUpdate();
 }
 
+// A path warm enough for its finest cells still answers for its points as
+// they are now: after each kind of change, inside and outside a batch, and
+// for all three rules.
+TEST(PointInPath, WarmIndexFollowsChanges) {
+  struct Step {
+    const char* Name;
+    std::function<void(TVXPathData&)> Change;
+    float X, Y;
+    bool Any, EvenOdd, NonZero;
+  };
+  // Two nested squares running the same way round: a hole under even-odd only.
+  const char* Squares = "M0,0 L40,0 L40,40 L0,40 Z M10,10 L30,10 L30,30 L10,30 Z";
+  const Step Steps[] = {
+      {"as built", [](TVXPathData&) {}, 20, 20, true, false, true},
+      {"moved in a batch", [](TVXPathData& P) { P.ApplyMatrix(TMatrix::CreateTranslation(100, 0)); }, 120, 20, true,
+       false, true},
+      {"old place in the batch", [](TVXPathData&) {}, 20, 20, false, false, false},
+      {"grown in the batch", [](TVXPathData& P) { P.AddRectangle({115, 15, 125, 25}, 0, 0); }, 120, 20, true, true,
+       true},
+      {"replaced outside a batch", [&](TVXPathData& P) { P.SetData("M0,0 L40,0 L40,40 L0,40 Z"); }, 20, 20, true, true,
+       true},
+      {"cleared", [](TVXPathData& P) { P.Clear(); }, 20, 20, false, false, false},
+  };
+  TVXPathData P;
+  P.SetData(Squares);
+  // Queries over the current bounds, enough for the finest cells.
+  auto Warm = [&] {
+    const TRectF B = P.GetBounds();
+    for (int i = 0; i < 400; ++i) {
+      const TPointF Q{B.Left + B.Width() * (float(i % 20) + 0.5f) / 20, B.Top + B.Height() * (float(i / 20) + 0.5f) / 20};
+      P.PointInPath(Q);
+      P.SetFillMode(i % 2 ? fmEvenOdd : fmNonZero);
+      P.PointInFill(Q);
+    }
+  };
+  for (std::size_t i = 0; i < std::size(Steps); ++i) {
+    const Step& S = Steps[i];
+    if (i == 1) P.BeginUpdate();
+    if (i == 4) P.EndUpdate();
+    S.Change(P);
+    for (int Round = 0; Round < 2; ++Round) {
+      EXPECT_EQ(P.PointInPath(S.X, S.Y), S.Any) << S.Name;
+      P.SetFillMode(fmEvenOdd);
+      EXPECT_EQ(P.PointInFill(S.X, S.Y), S.EvenOdd) << S.Name;
+      P.SetFillMode(fmNonZero);
+      EXPECT_EQ(P.PointInFill(S.X, S.Y), S.NonZero) << S.Name;
+      Warm();  // the second round asks a path warm again
+    }
+  }
+}
+
 // The banded index must give exactly what the polygon test gives on the whole
 // polygons, also on vertices, edges and band boundaries.
 TEST(PointInPath, IndexAgreesWithThePolygonTest) {
@@ -165,6 +216,136 @@ TEST(PointInPath, IndexAgreesWithThePolygonTest) {
         Fresh.SetFillMode(fmNonZero);
         ASSERT_EQ(NonZero.PointInFill(Q), Fresh.PointInFill(Q)) << Q.X << "," << Q.Y;
       }
+    }
+  }
+}
+
+// Signed crossings of the ray from (X, Y) towards +x with a closed ring, by
+// the crossing rule of the even-odd polygon test: the non-zero reference.
+int RingWinding(const TCanvasPoints& Poly, float X, float Y) {
+  int Sum = 0;
+  for (std::size_t I = 0, J = Poly.size() - 1; I < Poly.size(); J = I++) {
+    const TPointF PI = Poly[I], PJ = Poly[J];
+    const bool Down = PJ.Y <= Y && Y < PI.Y, Up = PI.Y <= Y && Y < PJ.Y;
+    if (!Down && !Up) continue;
+    const double XC = (double(PJ.X) - PI.X) * (double(Y) - PI.Y) / (double(PJ.Y) - PI.Y) + PI.X;
+    if (X < XC) Sum += Down ? 1 : -1;
+  }
+  return Sum;
+}
+
+// Once a path has answered a few hundred queries, its index answers most of
+// them from precomputed cells. Those answers must be the polygon test's on
+// the points where rounding decides: vertices and their neighbouring floats,
+// points on edges (horizontal ones included), and lattices of points at
+// simple fractions of the bounds, where cell boundaries fall. Shapes: single
+// and many subpaths (beyond the 64 that per-subpath cell answers cover),
+// degenerate subpaths, axis-aligned steps, nested rings both ways round.
+TEST(PointInPath, WarmIndexAgreesOnExactPoints) {
+  struct Shape {
+    const char* Name;
+    std::function<void(TVXPathData&)> Build;
+  };
+  const Shape Shapes[] = {
+      {"staircase", [](TVXPathData& P) {
+         P.MoveTo({0, 0});
+         for (int i = 1; i <= 12; ++i) {
+           P.LineTo({float(i * 8), float(i - 1) * 8});
+           P.LineTo({float(i * 8), float(i * 8)});
+         }
+         P.LineTo({0, 96});
+         P.ClosePath();
+       }},
+      {"circle with degenerate subpaths", [](TVXPathData& P) {
+         P.SetData(CIRCLE " M20,20 M30,30 L30,30 Z M10,10 L90,90 Z M40,60 L60,60 L50,60 Z");
+       }},
+      {"nested rings both ways", [](TVXPathData& P) {
+         for (int i = 0; i < 6; ++i) {
+           const float A = float(i * 7), B = float(100 - i * 7);
+           if (i % 2) P.SetData(P.Data() + " M" + std::to_string(A) + "," + std::to_string(A) + " L" +
+                                std::to_string(A) + "," + std::to_string(B) + " L" + std::to_string(B) + "," +
+                                std::to_string(B) + " L" + std::to_string(B) + "," + std::to_string(A) + " Z");
+           else P.AddRectangle({A, A, B, B}, 0, 0);
+         }
+         P.AddEllipse({30, 30, 70, 70});
+       }},
+      {"a hundred small squares", [](TVXPathData& P) {
+         for (int i = 0; i < 10; ++i)
+           for (int j = 0; j < 10; ++j)
+             P.AddRectangle({i * 10.0f, j * 10.0f, i * 10.0f + 6 + (i + j) % 5, j * 10.0f + 6 + (i * j) % 5}, 0, 0);
+         P.AddEllipse({5, 5, 95, 95});
+       }},
+      {"thin spikes", [](TVXPathData& P) {
+         P.MoveTo({0, 50});
+         for (int i = 0; i < 40; ++i) {
+           P.LineTo({float(i * 2.5 + 1.25), i % 2 ? 0.0f : 100.0f});
+           P.LineTo({float(i * 2.5 + 2.5), 50});
+         }
+         P.LineTo({100, 100});
+         P.LineTo({0, 100});
+         P.ClosePath();
+       }},
+  };
+  for (const Shape& S : Shapes) {
+    TVXPathData P;
+    S.Build(P);
+    const TVXPolygons Polys = P.ToPolygons();
+    const TRectF B = P.GetBounds();
+    std::vector<TPointF> Probes;
+    for (const TCanvasPoints& Poly : Polys)
+      for (std::size_t i = 0; i < Poly.size(); ++i) {
+        const TPointF V = Poly[i], W = Poly[(i + 1) % Poly.size()];
+        Probes.push_back(V);
+        for (const float DX : {-1.0f, 1.0f})
+          Probes.push_back({std::nextafter(V.X, V.X + DX), V.Y});
+        for (const float DY : {-1.0f, 1.0f})
+          Probes.push_back({V.X, std::nextafter(V.Y, V.Y + DY)});
+        Probes.push_back({float((double(V.X) + W.X) / 2), float((double(V.Y) + W.Y) / 2)});
+        if (V.Y == W.Y) Probes.push_back({float(V.X * 0.25 + W.X * 0.75), V.Y});  // on a horizontal edge
+      }
+    for (int N = 1; N <= 96; ++N)
+      for (int K = 0; K <= N; ++K) {
+        const float X = float(B.Left + double(B.Right - B.Left) * K / N);
+        const float Y = float(B.Top + double(B.Bottom - B.Top) * K / N);
+        Probes.push_back({X, float(B.Top + double(B.Bottom - B.Top) * (N - K) / N)});
+        Probes.push_back({X, Y});
+      }
+    // All three rules on one path, as they share its index; first enough
+    // queries inside the bounds for the grid and its finer cells.
+    auto Ask = [&](TPointF Q, bool* Out) {
+      Out[0] = P.PointInPath(Q);
+      P.SetFillMode(fmEvenOdd);
+      Out[1] = P.PointInFill(Q);
+      P.SetFillMode(fmNonZero);
+      Out[2] = P.PointInFill(Q);
+    };
+    for (int i = 0; i < 400; ++i) {
+      bool Ignored[3];
+      Ask({B.Left + (B.Right - B.Left) * float(i % 20) / 20, B.Top + (B.Bottom - B.Top) * float(i / 20) / 20}, Ignored);
+    }
+    int Inside[3] = {};
+    for (const TPointF Q : Probes) {
+      bool Any = false, Odd = false;
+      int Sum = 0;
+      for (const TCanvasPoints& Poly : Polys) {
+        const bool In = PointInPath(Poly, Q.X, Q.Y);
+        Any = Any || In;
+        Odd = Odd != In;
+        Sum += RingWinding(Poly, Q.X, Q.Y);
+      }
+      bool Got[3];
+      Ask(Q, Got);
+      ASSERT_EQ(Got[0], Any) << S.Name << " at " << Q.X << "," << Q.Y;
+      ASSERT_EQ(Got[1], Odd) << S.Name << " at " << Q.X << "," << Q.Y << " even-odd";
+      ASSERT_EQ(Got[2], Sum != 0) << S.Name << " at " << Q.X << "," << Q.Y << " non-zero";
+      Inside[0] += Any;
+      Inside[1] += Odd;
+      Inside[2] += Sum != 0;
+    }
+    // The probes reach both sides under every rule.
+    for (const int N : Inside) {
+      EXPECT_GT(N, 100) << S.Name;
+      EXPECT_LT(N, int(Probes.size()) - 100) << S.Name;
     }
   }
 }
