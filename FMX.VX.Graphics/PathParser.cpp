@@ -27,7 +27,7 @@ namespace FMX::VX::Graphics::Detail {
 namespace {
 
 // Character classes, one table lookup each.
-enum : std::uint8_t { cSpace = 1, cCommand = 2, cDigit = 4, cSign = 8, cExponent = 16, cPoint = 32 };
+enum : std::uint8_t { cSpace = 1, cCommand = 2, cDigit = 4, cSign = 8, cExponent = 16, cPoint = 32, cComma = 64 };
 
 constexpr std::array<std::uint8_t, 256> MakeClasses() {
   std::array<std::uint8_t, 256> T{};
@@ -40,12 +40,14 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
   T['e'] |= cExponent;
   T['E'] |= cExponent;
   T['.'] |= cPoint;
+  T[','] |= cComma;
   return T;
 }
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
 constexpr bool Is(char C, std::uint8_t Class) { return (Classes[static_cast<unsigned char>(C)] & Class) != 0; }
 constexpr bool IsSpace(char C) { return Is(C, cSpace); }
+constexpr bool IsSeparator(char C) { return Is(C, cSpace | cComma); }
 constexpr bool IsDigit(char C) { return unsigned(C - '0') < 10; }
 constexpr bool IsSign(char C) { return Is(C, cSign); }
 constexpr bool IsExponent(char C) { return Is(C, cExponent); }
@@ -195,10 +197,8 @@ class TPathReader {
     // position ends up after the pair.
     SkipSeparators();
     float X = 0, Y = 0;
-    bool Ok = ReadFloat(X);
-    SkipSeparators();
-    Ok = ReadFloat(Y) && Ok;
-    SkipSeparators();
+    bool Ok = ReadSeparatedFloat(X);
+    Ok = ReadSeparatedFloat(Y) && Ok;
     if (!Ok) return false;
     P = {X, Y};
     return true;
@@ -206,7 +206,7 @@ class TPathReader {
 
  private:
   void SkipSeparators() {
-    while (FPos < FEnd && (IsSpace(*FPos) || *FPos == ',')) ++FPos;
+    while (FPos < FEnd && IsSeparator(*FPos)) ++FPos;
   }
 
   // Spaces with at most one comma among them.
@@ -237,6 +237,25 @@ class TPathReader {
       }
     }
     return ReadOtherFloat(Value);
+  }
+
+  // ReadFloat followed by SkipSeparators, from a position past the
+  // separators (where ReadFloat's own leading skip finds nothing).
+  [[gnu::always_inline]] bool ReadSeparatedFloat(float& Value) {
+    if (AtEnd()) return false;
+    const char* First = FPos;
+    const bool Negative = *First == '-';
+    First += Negative;
+    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadShortDecimal(First, FEnd, Negative, Value)) {
+        FPos = Ptr;
+        SkipSeparators();
+        return true;
+      }
+    }
+    const bool Ok = ReadOtherFloat(Value);
+    SkipSeparators();
+    return Ok;
   }
 
   // What ReadFloat leaves: a leading '+', long or odd numbers, and text
@@ -376,7 +395,7 @@ class TPointWriter {
     FPoints.push_back({TPathPointKind::MoveTo, P});
   }
   void Line(const TPointF& P) { FPoints.push_back({TPathPointKind::LineTo, P}); }
-  void Curve(const TPointF& C1, const TPointF& C2, const TPointF& E) {
+  [[gnu::always_inline]] void Curve(const TPointF& C1, const TPointF& C2, const TPointF& E) {
     FPoints.push_back({TPathPointKind::CurveTo, C1});
     FPoints.push_back({TPathPointKind::CurveTo, C2});
     FPoints.push_back({TPathPointKind::CurveTo, E});
