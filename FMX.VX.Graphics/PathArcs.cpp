@@ -86,10 +86,10 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
     return;
   }
   // The centre parameterisation, in double throughout. The sweep is never
-  // turned into an angle: start and end stay vectors on the unit circle, so
+  // turned into an angle: start and end stay vectors round the origin, so
   // arcs of huge radius keep their tiny sweep, and pieces are cut by
   // comparing vectors.
-  double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
+  const double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
   double SinPhi = 0, CosPhi = 1;
   if (Angle != 0) {
     const double Phi = DegToRad(Angle);
@@ -100,25 +100,25 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // The mid-point of the chord in the ellipse's own axes.
   const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
   const double XP = CosPhi * DX + SinPhi * DY, YP = -SinPhi * DX + CosPhi * DY;
-  // Radii too small to reach the end point grow until they just do, and
-  // the centre is then the chord's mid-point. Otherwise it lies off the
-  // mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the flags
-  // choose.
-  // Worked out without branching on Lambda, which sits next to 1 for
-  // every half circle.
-  double IRX = 1 / RX, IRY = 1 / RY;
+  // Radii too small to reach the end point grow by sqrt(Lambda) until they
+  // just do, and the centre is then the chord's mid-point. Otherwise it lies
+  // off the mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the
+  // flags choose. Worked out without branching on Lambda, which sits next
+  // to 1 for every half circle.
+  // The grown radii are never formed: start and end below are divided by
+  // the radii as given, so they lie on a circle of radius sqrt(Grow2)
+  // rather than on the unit circle, and mapping them back multiplies by
+  // the same radii. Only the last piece's cosine and sine need the unit
+  // circle, by a factor 1 / Grow2 worked out beside the centre.
+  const double IRX = 1 / RX, IRY = 1 / RY;
   const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
-  const double Grow = std::sqrt(std::max(1.0, Lambda));
-  RX *= Grow;
-  RY *= Grow;
-  IRX /= Grow;
-  IRY /= Grow;
+  const double Grow2 = std::max(1.0, Lambda), IGrow2 = 1 / Grow2;
   const double Coef =
       (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * (1 / Lambda);
-  const double CXP = Coef * RX * YP * IRY, CYP = -Coef * RY * XP * IRX;
+  const double CXP = Coef * (RX * IRY) * YP, CYP = -Coef * (RY * IRX) * XP;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
-  // Start and end on the unit circle.
+  // Start and end, on the circle of radius sqrt(Grow2).
   const double UX = (XP - CXP) * IRX, UY = (YP - CYP) * IRY;
   const double VX = (-XP - CXP) * IRX, VY = (-YP - CYP) * IRY;
   // The sweep runs from U to V, clockwise on screen with the sweep flag
@@ -142,7 +142,7 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // ends exactly at P2. The rest is more than that when V lies behind the
   // current direction (against the turn) or beyond cos(pi/2 + 0.01).
   const double QuarterK = Turn * (4.0 / 3.0 * 0.41421356237309503);  // tan(pi / 8)
-  const double BeyondQuarter = -std::sin(0.01);
+  const double BeyondQuarter = -std::sin(0.01) * Grow2;
   Out.Kind = TSvgArcPoints::TKind::Curves;
   TPointF* P = Out.Points;
   double CA = UX, SA = UY;
@@ -161,7 +161,8 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
       continue;
     }
     // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
-    const double K = 4.0 / 3.0 * (CA * VY - SA * VX) / ((1 + Along) + std::sqrt(2 * (1 + Along)));
+    const double Cos = Along * IGrow2, Sin = (CA * VY - SA * VX) * IGrow2;
+    const double K = 4.0 / 3.0 * Sin / ((1 + Cos) + std::sqrt(2 * (1 + Cos)));
     P[0] = Map(CA - K * SA, SA + K * CA);
     P[1] = Map(VX + K * VY, VY - K * VX);
     P[2] = P2;
