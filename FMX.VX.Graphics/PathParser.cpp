@@ -149,6 +149,26 @@ inline const char* ReadShortDecimal(const char* P, const char* End, bool Negativ
   return FinishShortDecimal(P, End, Negative, std::int64_t(M), Fraction, Point, Value);
 }
 
+// Spaces and commas, any number of them, from P.
+inline const char* SkipSeparatorsFrom(const char* P, const char* End) {
+  while (P < End && IsSeparator(*P)) ++P;
+  return P;
+}
+
+// Spaces with at most one comma among them, from P.
+inline const char* SkipBlanksAndOneCommaFrom(const char* P, const char* End) {
+  while (P < End && IsSpace(*P)) ++P;
+  if (P < End && *P == ',') {
+    ++P;
+    while (P < End && IsSpace(*P)) ++P;
+  }
+  return P;
+}
+
+// The readers below keep the position in a local while they look at
+// characters: a character read may alias any object, the reader's own
+// position included, which would otherwise be stored and reloaded around
+// every character.
 class TPathReader {
  public:
   explicit TPathReader(std::string_view Text) : FPos(Text.data()), FEnd(FPos + Text.size()) {}
@@ -159,11 +179,14 @@ class TPathReader {
   // Command letters after spaces (commas are not skipped here); empty when
   // the text does not continue with a letter.
   std::string_view GetTok() {
-    if (AtEnd()) return {};
-    while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
-    const char* Start = FPos;
-    while (FPos < FEnd && IsCommandLetter(*FPos)) ++FPos;
-    return std::string_view(Start, std::size_t(FPos - Start));
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) return {};
+    while (P < End && IsSpace(*P)) ++P;
+    const char* Start = P;
+    while (P < End && IsCommandLetter(*P)) ++P;
+    FPos = P;
+    return std::string_view(Start, std::size_t(P - Start));
   }
 
   // True when the text continues with the start of another number, so that
@@ -174,13 +197,16 @@ class TPathReader {
 
   // A one-character flag: true exactly when its text reads as 1.
   bool ReadFlag(bool& Flag) {
-    if (AtEnd()) return false;
-    SkipBlanksAndOneComma();
-    if (FPos < FEnd && (*FPos == '0' || *FPos == '1')) {
-      Flag = *FPos++ == '1';
-      SkipBlanksAndOneComma();
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) return false;
+    P = SkipBlanksAndOneCommaFrom(P, End);
+    if (P < End && (*P == '0' || *P == '1')) {
+      Flag = *P == '1';
+      FPos = SkipBlanksAndOneCommaFrom(P + 1, End);
       return true;
     }
+    FPos = P;
     double D;
     if (!ToDouble(GetDigit(), D)) return false;
     Flag = D == 1.0;
@@ -188,35 +214,27 @@ class TPathReader {
   }
 
   // A coordinate pair. At the very end of the text: (0, 0), successfully.
-  [[gnu::always_inline]] bool ReadPoint(TPointF& P) {
-    if (AtEnd()) {
-      P = {};
+  [[gnu::always_inline]] bool ReadPoint(TPointF& Point) {
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) {
+      Point = {};
       return true;
     }
     // Both numbers are read even when the first one is bad, so that the
     // position ends up after the pair.
-    SkipSeparators();
+    P = SkipSeparatorsFrom(P, End);
     float X = 0, Y = 0;
-    bool Ok = ReadSeparatedFloat(X);
-    Ok = ReadSeparatedFloat(Y) && Ok;
+    bool Ok = ReadSeparatedFloat(P, X);
+    Ok = ReadSeparatedFloat(P, Y) && Ok;
+    FPos = P;
     if (!Ok) return false;
-    P = {X, Y};
+    Point = {X, Y};
     return true;
   }
 
  private:
-  void SkipSeparators() {
-    while (FPos < FEnd && IsSeparator(*FPos)) ++FPos;
-  }
-
-  // Spaces with at most one comma among them.
-  void SkipBlanksAndOneComma() {
-    while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
-    if (FPos < FEnd && *FPos == ',') {
-      ++FPos;
-      while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
-    }
-  }
+  void SkipBlanksAndOneComma() { FPos = SkipBlanksAndOneCommaFrom(FPos, FEnd); }
 
   // One number as GetNumText reads it, converted to double and narrowed
   // to float. Short decimals are read here; longer ones by one from_chars
@@ -224,37 +242,40 @@ class TPathReader {
   // character after what from_chars read could not have continued the
   // number under GetNumText's rules, so all routes agree.
   [[gnu::always_inline]] bool ReadFloat(float& Value) {
-    if (AtEnd()) return false;
-    SkipBlanksAndOneComma();
-    const char* First = FPos;
-    const bool Negative = First < FEnd && *First == '-';
-    First += Negative;
-    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
-      if (const char* Ptr = ReadShortDecimal(First, FEnd, Negative, Value)) {
-        FPos = Ptr;
-        SkipBlanksAndOneComma();
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) return false;
+    P = SkipBlanksAndOneCommaFrom(P, End);
+    const bool Negative = P < End && *P == '-';
+    const char* First = P + Negative;
+    if (First < End && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadShortDecimal(First, End, Negative, Value)) {
+        FPos = SkipBlanksAndOneCommaFrom(Ptr, End);
         return true;
       }
     }
+    FPos = P;
     return ReadOtherFloat(Value);
   }
 
-  // ReadFloat followed by SkipSeparators, from a position past the
-  // separators (where ReadFloat's own leading skip finds nothing).
-  [[gnu::always_inline]] bool ReadSeparatedFloat(float& Value) {
-    if (AtEnd()) return false;
-    const char* First = FPos;
-    const bool Negative = *First == '-';
-    First += Negative;
-    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
-      if (const char* Ptr = ReadShortDecimal(First, FEnd, Negative, Value)) {
-        FPos = Ptr;
-        SkipSeparators();
+  // ReadFloat followed by a skip of all separators, from Pos past the
+  // separators (where ReadFloat's own leading skip finds nothing); Pos
+  // moves on.
+  [[gnu::always_inline]] bool ReadSeparatedFloat(const char*& Pos, float& Value) {
+    const char* const End = FEnd;
+    const char* P = Pos;
+    if (P >= End) return false;
+    const bool Negative = *P == '-';
+    const char* First = P + Negative;
+    if (First < End && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadShortDecimal(First, End, Negative, Value)) {
+        Pos = SkipSeparatorsFrom(Ptr, End);
         return true;
       }
     }
+    FPos = P;
     const bool Ok = ReadOtherFloat(Value);
-    SkipSeparators();
+    Pos = SkipSeparatorsFrom(FPos, End);
     return Ok;
   }
 
