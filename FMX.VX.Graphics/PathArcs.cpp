@@ -76,6 +76,23 @@ void TVXPathData::AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle
 
 namespace Detail {
 
+namespace {
+
+// A point given before the stretch by the radii, on the ellipse.
+inline TPointF MapOntoEllipse(const TSvgArcTail& T, double UX, double UY) {
+  const double EX = T.RX * UX, EY = T.RY * UY;
+  return TPointF{F(T.CX + T.CosPhi * EX - T.SinPhi * EY), F(T.CY + T.SinPhi * EX + T.CosPhi * EY)};
+}
+
+}  // namespace
+
+void SvgArcTailPoints(const TSvgArcTail& T, TPointF& Control1, TPointF& Control2) {
+  // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
+  const double K = 4.0 / 3.0 * T.Sin / ((1 + T.Cos) + std::sqrt(2 * (1 + T.Cos)));
+  Control1 = MapOntoEllipse(T, T.CA - K * T.SA, T.SA + K * T.CA);
+  Control2 = MapOntoEllipse(T, T.VX + K * T.VY, T.VY - K * T.VX);
+}
+
 void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
                   TSvgArcPoints& Out) {
   if (P1 == P2) {
@@ -133,10 +150,14 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
     Out.Kind = TSvgArcPoints::TKind::Line;
     return;
   }
-  auto Map = [&](double UX, double UY) {
-    const double EX = RX * UX, EY = RY * UY;
-    return TPointF{F(CX + CosPhi * EX - SinPhi * EY), F(CY + SinPhi * EX + CosPhi * EY)};
-  };
+  TSvgArcTail& T = Out.Tail;
+  T.CX = CX;
+  T.CY = CY;
+  T.RX = RX;
+  T.RY = RY;
+  T.CosPhi = CosPhi;
+  T.SinPhi = SinPhi;
+  auto Map = [&T](double UX, double UY) { return MapOntoEllipse(T, UX, UY); };
   // Quarter turns while more than a quarter turn plus 0.01 radian is left
   // (a quarter turn swaps coordinates), then one piece for the rest, which
   // ends exactly at P2. The rest is more than that when V lies behind the
@@ -160,11 +181,12 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
       SA = SB;
       continue;
     }
-    // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
-    const double Cos = Along * IGrow2, Sin = (CA * VY - SA * VX) * IGrow2;
-    const double K = 4.0 / 3.0 * Sin / ((1 + Cos) + std::sqrt(2 * (1 + Cos)));
-    P[0] = Map(CA - K * SA, SA + K * CA);
-    P[1] = Map(VX + K * VY, VY - K * VX);
+    T.CA = CA;
+    T.SA = SA;
+    T.VX = VX;
+    T.VY = VY;
+    T.Cos = Along * IGrow2;
+    T.Sin = (CA * VY - SA * VX) * IGrow2;
     P[2] = P2;
     break;
   }
@@ -176,6 +198,10 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
 void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
   Detail::TSvgArcPoints Arc;
   Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc);
+  if (Arc.Kind == Detail::TSvgArcPoints::TKind::Curves) {
+    TPointF* Last = Arc.Points + 3 * (Arc.Curves - 1);
+    Detail::SvgArcTailPoints(Arc.Tail, Last[0], Last[1]);
+  }
   switch (Arc.Kind) {
     case Detail::TSvgArcPoints::TKind::Ellipse:
       AddEllipse(Arc.Ellipse);

@@ -400,7 +400,10 @@ class TPointWriter {
   // The caller batches the changes, so handing the points back notifies
   // nobody and cannot throw.
   ~TPointWriter() {
-    if (FTaken) FPath.GivePoints(std::move(FPoints));
+    if (FTaken) {
+      FinishArcs();
+      FPath.GivePoints(std::move(FPoints));
+    }
   }
 
   void Reserve(std::size_t Count) {
@@ -428,7 +431,10 @@ class TPointWriter {
     SvgArcPoints(Start, Radius, Rotation, Large, Sweep, End, A);
     switch (A.Kind) {
       case TSvgArcPoints::TKind::Ellipse:
-        // Rare: the path's own builder, on the path itself.
+        // Rare: the path's own builder, on the path itself. The arcs put
+        // off are finished first, so that the path never holds their
+        // placeholders, not even when the builder throws.
+        FinishArcs();
         FTaken = false;
         FPath.GivePoints(std::move(FPoints));
         FPath.AddEllipse(A.Ellipse);
@@ -441,8 +447,24 @@ class TPointWriter {
         return;
       case TSvgArcPoints::TKind::Curves:
         for (int I = 0; I < A.Curves; ++I) Curve(A.Points[3 * I], A.Points[3 * I + 1], A.Points[3 * I + 2]);
+        // The last piece's controls are worked out later, a few arcs at a
+        // time, while the text reading goes on: until then they hold the
+        // placeholders copied above. Nothing the reader looks at in the
+        // meantime (the last point, the first control of an S after a
+        // cubic) can be one of them.
+        if (FPendingCount == MaxPending) FinishArcs();
+        FPending[FPendingCount++] = {FPoints.size() - 3, A.Tail};
         return;
     }
+  }
+
+  // The controls of the arcs' last pieces put off so far.
+  void FinishArcs() {
+    for (int I = 0; I < FPendingCount; ++I) {
+      const TPending& Arc = FPending[I];
+      SvgArcTailPoints(Arc.Tail, FPoints[Arc.Index].Point, FPoints[Arc.Index + 1].Point);
+    }
+    FPendingCount = 0;
   }
 
  private:
@@ -451,6 +473,15 @@ class TPointWriter {
   std::vector<TPathPoint> FPoints;
   bool FTaken = true;  // false while the path holds its points
   TSvgArcPoints FArc;  // the last arc's points, kept to save clearing one per arc
+  // Arcs whose last piece has its two controls still to be worked out:
+  // where they go in the list, and what they come from.
+  struct TPending {
+    std::size_t Index;
+    TSvgArcTail Tail;
+  };
+  static constexpr int MaxPending = 16;
+  TPending FPending[MaxPending];
+  int FPendingCount = 0;
 };
 
 class TPathParser {

@@ -392,6 +392,28 @@ TEST(PathParserCorpus, EdgeCaseArcsFollowTheReference) {
   }
 }
 
+// Long runs of arcs in one text, with whole ellipses (end on the start),
+// flat arcs, smooth curves and closes among them: every arc's last piece
+// ends up with its own controls, wherever the run is cut.
+TEST(PathParserCorpus, LongArcRunsFollowTheReference) {
+  auto Repeat = [](const std::string& Part, int Count) {
+    std::string S;
+    for (int I = 0; I < Count; ++I) S += Part;
+    return S;
+  };
+  for (const std::string& Text : {
+           "M0 0" + Repeat(" a3 2 10 0 1 1 1", 70),
+           "M0 0" + Repeat(" a3 2 0 1 0 2 -1 a2 2 0 0 1 0 0", 25) + "z",
+           "M5 5" + Repeat(" A4 4 0 0 1 9 5 A4 4 0 1 1 5 5 l1 1", 20),
+           "M1 1" + Repeat(" a1 1 0 0 1 1e-13 0 a1 1 0 0 1 2 0 s1 1 2 2 c1 0 1 1 0 1 s1 1 2 0", 20),
+           "M0 0" + Repeat(" a2 3 0 0 1 4 0 z m1 1 a1 1 0 0 1 0 0", 20) + " a2 2 0 0 1 1 1",
+       }) {
+    TVXPathData P;
+    P.SetData(Text);
+    EXPECT_EQ(Compare(Text, P), "") << Text.substr(0, 60);
+  }
+}
+
 // Numbers read by the short-decimal route give exactly what the runtime's
 // converter gives, narrowed to float: decimals next to the points where
 // float rounding turns over (halfway between two floats), and mantissas of
