@@ -76,6 +76,23 @@ void TVXPathData::AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle
 
 namespace Detail {
 
+namespace {
+
+// A point given before the stretch by the radii, on the ellipse.
+inline TPointF MapOntoEllipse(const TSvgArcTail& T, double UX, double UY) {
+  const double EX = T.RX * UX, EY = T.RY * UY;
+  return TPointF{F(T.CX + T.CosPhi * EX - T.SinPhi * EY), F(T.CY + T.SinPhi * EX + T.CosPhi * EY)};
+}
+
+}  // namespace
+
+void SvgArcTailPoints(const TSvgArcTail& T, TPointF& Control1, TPointF& Control2) {
+  // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
+  const double K = 4.0 / 3.0 * T.Sin / ((1 + T.Cos) + std::sqrt(2 * (1 + T.Cos)));
+  Control1 = MapOntoEllipse(T, T.CA - K * T.SA, T.SA + K * T.CA);
+  Control2 = MapOntoEllipse(T, T.VX + K * T.VY, T.VY - K * T.VX);
+}
+
 void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
                   TSvgArcPoints& Out) {
   if (P1 == P2) {
@@ -86,10 +103,10 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
     return;
   }
   // The centre parameterisation, in double throughout. The sweep is never
-  // turned into an angle: start and end stay vectors on the unit circle, so
+  // turned into an angle: start and end stay vectors round the origin, so
   // arcs of huge radius keep their tiny sweep, and pieces are cut by
   // comparing vectors.
-  double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
+  const double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
   double SinPhi = 0, CosPhi = 1;
   if (Angle != 0) {
     const double Phi = DegToRad(Angle);
@@ -100,25 +117,25 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // The mid-point of the chord in the ellipse's own axes.
   const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
   const double XP = CosPhi * DX + SinPhi * DY, YP = -SinPhi * DX + CosPhi * DY;
-  // Radii too small to reach the end point grow until they just do, and
-  // the centre is then the chord's mid-point. Otherwise it lies off the
-  // mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the flags
-  // choose.
-  // Worked out without branching on Lambda, which sits next to 1 for
-  // every half circle.
-  double IRX = 1 / RX, IRY = 1 / RY;
+  // Radii too small to reach the end point grow by sqrt(Lambda) until they
+  // just do, and the centre is then the chord's mid-point. Otherwise it lies
+  // off the mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the
+  // flags choose. Worked out without branching on Lambda, which sits next
+  // to 1 for every half circle.
+  // The grown radii are never formed: start and end below are divided by
+  // the radii as given, so they lie on a circle of radius sqrt(Grow2)
+  // rather than on the unit circle, and mapping them back multiplies by
+  // the same radii. Only the last piece's cosine and sine need the unit
+  // circle, by a factor 1 / Grow2 worked out beside the centre.
+  const double IRX = 1 / RX, IRY = 1 / RY;
   const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
-  const double Grow = std::sqrt(std::max(1.0, Lambda));
-  RX *= Grow;
-  RY *= Grow;
-  IRX /= Grow;
-  IRY /= Grow;
+  const double Grow2 = std::max(1.0, Lambda), IGrow2 = 1 / Grow2;
   const double Coef =
       (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * (1 / Lambda);
-  const double CXP = Coef * RX * YP * IRY, CYP = -Coef * RY * XP * IRX;
+  const double CXP = Coef * (RX * IRY) * YP, CYP = -Coef * (RY * IRX) * XP;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
-  // Start and end on the unit circle.
+  // Start and end, on the circle of radius sqrt(Grow2).
   const double UX = (XP - CXP) * IRX, UY = (YP - CYP) * IRY;
   const double VX = (-XP - CXP) * IRX, VY = (-YP - CYP) * IRY;
   // The sweep runs from U to V, clockwise on screen with the sweep flag
@@ -133,16 +150,20 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
     Out.Kind = TSvgArcPoints::TKind::Line;
     return;
   }
-  auto Map = [&](double UX, double UY) {
-    const double EX = RX * UX, EY = RY * UY;
-    return TPointF{F(CX + CosPhi * EX - SinPhi * EY), F(CY + SinPhi * EX + CosPhi * EY)};
-  };
+  TSvgArcTail& T = Out.Tail;
+  T.CX = CX;
+  T.CY = CY;
+  T.RX = RX;
+  T.RY = RY;
+  T.CosPhi = CosPhi;
+  T.SinPhi = SinPhi;
+  auto Map = [&T](double UX, double UY) { return MapOntoEllipse(T, UX, UY); };
   // Quarter turns while more than a quarter turn plus 0.01 radian is left
   // (a quarter turn swaps coordinates), then one piece for the rest, which
   // ends exactly at P2. The rest is more than that when V lies behind the
   // current direction (against the turn) or beyond cos(pi/2 + 0.01).
   const double QuarterK = Turn * (4.0 / 3.0 * 0.41421356237309503);  // tan(pi / 8)
-  const double BeyondQuarter = -std::sin(0.01);
+  const double BeyondQuarter = -std::sin(0.01) * Grow2;
   Out.Kind = TSvgArcPoints::TKind::Curves;
   TPointF* P = Out.Points;
   double CA = UX, SA = UY;
@@ -160,10 +181,12 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
       SA = SB;
       continue;
     }
-    // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
-    const double K = 4.0 / 3.0 * (CA * VY - SA * VX) / ((1 + Along) + std::sqrt(2 * (1 + Along)));
-    P[0] = Map(CA - K * SA, SA + K * CA);
-    P[1] = Map(VX + K * VY, VY - K * VX);
+    T.CA = CA;
+    T.SA = SA;
+    T.VX = VX;
+    T.VY = VY;
+    T.Cos = Along * IGrow2;
+    T.Sin = (CA * VY - SA * VX) * IGrow2;
     P[2] = P2;
     break;
   }
@@ -175,6 +198,10 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
 void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
   Detail::TSvgArcPoints Arc;
   Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc);
+  if (Arc.Kind == Detail::TSvgArcPoints::TKind::Curves) {
+    TPointF* Last = Arc.Points + 3 * (Arc.Curves - 1);
+    Detail::SvgArcTailPoints(Arc.Tail, Last[0], Last[1]);
+  }
   switch (Arc.Kind) {
     case Detail::TSvgArcPoints::TKind::Ellipse:
       AddEllipse(Arc.Ellipse);

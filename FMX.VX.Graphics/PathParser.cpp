@@ -27,7 +27,7 @@ namespace FMX::VX::Graphics::Detail {
 namespace {
 
 // Character classes, one table lookup each.
-enum : std::uint8_t { cSpace = 1, cCommand = 2, cDigit = 4, cSign = 8, cExponent = 16, cPoint = 32 };
+enum : std::uint8_t { cSpace = 1, cCommand = 2, cDigit = 4, cSign = 8, cExponent = 16, cPoint = 32, cComma = 64 };
 
 constexpr std::array<std::uint8_t, 256> MakeClasses() {
   std::array<std::uint8_t, 256> T{};
@@ -40,12 +40,14 @@ constexpr std::array<std::uint8_t, 256> MakeClasses() {
   T['e'] |= cExponent;
   T['E'] |= cExponent;
   T['.'] |= cPoint;
+  T[','] |= cComma;
   return T;
 }
 constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 
 constexpr bool Is(char C, std::uint8_t Class) { return (Classes[static_cast<unsigned char>(C)] & Class) != 0; }
 constexpr bool IsSpace(char C) { return Is(C, cSpace); }
+constexpr bool IsSeparator(char C) { return Is(C, cSpace | cComma); }
 constexpr bool IsDigit(char C) { return unsigned(C - '0') < 10; }
 constexpr bool IsSign(char C) { return Is(C, cSign); }
 constexpr bool IsExponent(char C) { return Is(C, cExponent); }
@@ -147,6 +149,26 @@ inline const char* ReadShortDecimal(const char* P, const char* End, bool Negativ
   return FinishShortDecimal(P, End, Negative, std::int64_t(M), Fraction, Point, Value);
 }
 
+// Spaces and commas, any number of them, from P.
+inline const char* SkipSeparatorsFrom(const char* P, const char* End) {
+  while (P < End && IsSeparator(*P)) ++P;
+  return P;
+}
+
+// Spaces with at most one comma among them, from P.
+inline const char* SkipBlanksAndOneCommaFrom(const char* P, const char* End) {
+  while (P < End && IsSpace(*P)) ++P;
+  if (P < End && *P == ',') {
+    ++P;
+    while (P < End && IsSpace(*P)) ++P;
+  }
+  return P;
+}
+
+// The readers below keep the position in a local while they look at
+// characters: a character read may alias any object, the reader's own
+// position included, which would otherwise be stored and reloaded around
+// every character.
 class TPathReader {
  public:
   explicit TPathReader(std::string_view Text) : FPos(Text.data()), FEnd(FPos + Text.size()) {}
@@ -157,11 +179,14 @@ class TPathReader {
   // Command letters after spaces (commas are not skipped here); empty when
   // the text does not continue with a letter.
   std::string_view GetTok() {
-    if (AtEnd()) return {};
-    while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
-    const char* Start = FPos;
-    while (FPos < FEnd && IsCommandLetter(*FPos)) ++FPos;
-    return std::string_view(Start, std::size_t(FPos - Start));
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) return {};
+    while (P < End && IsSpace(*P)) ++P;
+    const char* Start = P;
+    while (P < End && IsCommandLetter(*P)) ++P;
+    FPos = P;
+    return std::string_view(Start, std::size_t(P - Start));
   }
 
   // True when the text continues with the start of another number, so that
@@ -172,13 +197,16 @@ class TPathReader {
 
   // A one-character flag: true exactly when its text reads as 1.
   bool ReadFlag(bool& Flag) {
-    if (AtEnd()) return false;
-    SkipBlanksAndOneComma();
-    if (FPos < FEnd && (*FPos == '0' || *FPos == '1')) {
-      Flag = *FPos++ == '1';
-      SkipBlanksAndOneComma();
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) return false;
+    P = SkipBlanksAndOneCommaFrom(P, End);
+    if (P < End && (*P == '0' || *P == '1')) {
+      Flag = *P == '1';
+      FPos = SkipBlanksAndOneCommaFrom(P + 1, End);
       return true;
     }
+    FPos = P;
     double D;
     if (!ToDouble(GetDigit(), D)) return false;
     Flag = D == 1.0;
@@ -186,37 +214,27 @@ class TPathReader {
   }
 
   // A coordinate pair. At the very end of the text: (0, 0), successfully.
-  [[gnu::always_inline]] bool ReadPoint(TPointF& P) {
-    if (AtEnd()) {
-      P = {};
+  [[gnu::always_inline]] bool ReadPoint(TPointF& Point) {
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) {
+      Point = {};
       return true;
     }
     // Both numbers are read even when the first one is bad, so that the
     // position ends up after the pair.
-    SkipSeparators();
+    P = SkipSeparatorsFrom(P, End);
     float X = 0, Y = 0;
-    bool Ok = ReadFloat(X);
-    SkipSeparators();
-    Ok = ReadFloat(Y) && Ok;
-    SkipSeparators();
+    bool Ok = ReadSeparatedFloat(P, X);
+    Ok = ReadSeparatedFloat(P, Y) && Ok;
+    FPos = P;
     if (!Ok) return false;
-    P = {X, Y};
+    Point = {X, Y};
     return true;
   }
 
  private:
-  void SkipSeparators() {
-    while (FPos < FEnd && (IsSpace(*FPos) || *FPos == ',')) ++FPos;
-  }
-
-  // Spaces with at most one comma among them.
-  void SkipBlanksAndOneComma() {
-    while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
-    if (FPos < FEnd && *FPos == ',') {
-      ++FPos;
-      while (FPos < FEnd && IsSpace(*FPos)) ++FPos;
-    }
-  }
+  void SkipBlanksAndOneComma() { FPos = SkipBlanksAndOneCommaFrom(FPos, FEnd); }
 
   // One number as GetNumText reads it, converted to double and narrowed
   // to float. Short decimals are read here; longer ones by one from_chars
@@ -224,19 +242,41 @@ class TPathReader {
   // character after what from_chars read could not have continued the
   // number under GetNumText's rules, so all routes agree.
   [[gnu::always_inline]] bool ReadFloat(float& Value) {
-    if (AtEnd()) return false;
-    SkipBlanksAndOneComma();
-    const char* First = FPos;
-    const bool Negative = First < FEnd && *First == '-';
-    First += Negative;
-    if (First < FEnd && (IsDigit(*First) || *First == '.')) {
-      if (const char* Ptr = ReadShortDecimal(First, FEnd, Negative, Value)) {
-        FPos = Ptr;
-        SkipBlanksAndOneComma();
+    const char* const End = FEnd;
+    const char* P = FPos;
+    if (P >= End) return false;
+    P = SkipBlanksAndOneCommaFrom(P, End);
+    const bool Negative = P < End && *P == '-';
+    const char* First = P + Negative;
+    if (First < End && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadShortDecimal(First, End, Negative, Value)) {
+        FPos = SkipBlanksAndOneCommaFrom(Ptr, End);
         return true;
       }
     }
+    FPos = P;
     return ReadOtherFloat(Value);
+  }
+
+  // ReadFloat followed by a skip of all separators, from Pos past the
+  // separators (where ReadFloat's own leading skip finds nothing); Pos
+  // moves on.
+  [[gnu::always_inline]] bool ReadSeparatedFloat(const char*& Pos, float& Value) {
+    const char* const End = FEnd;
+    const char* P = Pos;
+    if (P >= End) return false;
+    const bool Negative = *P == '-';
+    const char* First = P + Negative;
+    if (First < End && (IsDigit(*First) || *First == '.')) {
+      if (const char* Ptr = ReadShortDecimal(First, End, Negative, Value)) {
+        Pos = SkipSeparatorsFrom(Ptr, End);
+        return true;
+      }
+    }
+    FPos = P;
+    const bool Ok = ReadOtherFloat(Value);
+    Pos = SkipSeparatorsFrom(FPos, End);
+    return Ok;
   }
 
   // What ReadFloat leaves: a leading '+', long or odd numbers, and text
@@ -360,7 +400,10 @@ class TPointWriter {
   // The caller batches the changes, so handing the points back notifies
   // nobody and cannot throw.
   ~TPointWriter() {
-    if (FTaken) FPath.GivePoints(std::move(FPoints));
+    if (FTaken) {
+      FinishArcs();
+      FPath.GivePoints(std::move(FPoints));
+    }
   }
 
   void Reserve(std::size_t Count) {
@@ -376,7 +419,7 @@ class TPointWriter {
     FPoints.push_back({TPathPointKind::MoveTo, P});
   }
   void Line(const TPointF& P) { FPoints.push_back({TPathPointKind::LineTo, P}); }
-  void Curve(const TPointF& C1, const TPointF& C2, const TPointF& E) {
+  [[gnu::always_inline]] void Curve(const TPointF& C1, const TPointF& C2, const TPointF& E) {
     FPoints.push_back({TPathPointKind::CurveTo, C1});
     FPoints.push_back({TPathPointKind::CurveTo, C2});
     FPoints.push_back({TPathPointKind::CurveTo, E});
@@ -388,7 +431,10 @@ class TPointWriter {
     SvgArcPoints(Start, Radius, Rotation, Large, Sweep, End, A);
     switch (A.Kind) {
       case TSvgArcPoints::TKind::Ellipse:
-        // Rare: the path's own builder, on the path itself.
+        // Rare: the path's own builder, on the path itself. The arcs put
+        // off are finished first, so that the path never holds their
+        // placeholders, not even when the builder throws.
+        FinishArcs();
         FTaken = false;
         FPath.GivePoints(std::move(FPoints));
         FPath.AddEllipse(A.Ellipse);
@@ -401,8 +447,24 @@ class TPointWriter {
         return;
       case TSvgArcPoints::TKind::Curves:
         for (int I = 0; I < A.Curves; ++I) Curve(A.Points[3 * I], A.Points[3 * I + 1], A.Points[3 * I + 2]);
+        // The last piece's controls are worked out later, a few arcs at a
+        // time, while the text reading goes on: until then they hold the
+        // placeholders copied above. Nothing the reader looks at in the
+        // meantime (the last point, the first control of an S after a
+        // cubic) can be one of them.
+        if (FPendingCount == MaxPending) FinishArcs();
+        FPending[FPendingCount++] = {FPoints.size() - 3, A.Tail};
         return;
     }
+  }
+
+  // The controls of the arcs' last pieces put off so far.
+  void FinishArcs() {
+    for (int I = 0; I < FPendingCount; ++I) {
+      const TPending& Arc = FPending[I];
+      SvgArcTailPoints(Arc.Tail, FPoints[Arc.Index].Point, FPoints[Arc.Index + 1].Point);
+    }
+    FPendingCount = 0;
   }
 
  private:
@@ -411,6 +473,15 @@ class TPointWriter {
   std::vector<TPathPoint> FPoints;
   bool FTaken = true;  // false while the path holds its points
   TSvgArcPoints FArc;  // the last arc's points, kept to save clearing one per arc
+  // Arcs whose last piece has its two controls still to be worked out:
+  // where they go in the list, and what they come from.
+  struct TPending {
+    std::size_t Index;
+    TSvgArcTail Tail;
+  };
+  static constexpr int MaxPending = 16;
+  TPending FPending[MaxPending];
+  int FPendingCount = 0;
 };
 
 class TPathParser {

@@ -382,10 +382,35 @@ TEST(PathParserCorpus, EdgeCaseArcsFollowTheReference) {
            "M0 0 A2 2 0 0 1 4 1e-11", "M0 0 A1 1 0 0 1 100 0", "M0 0 A3 1 30 1 0 2 2", "M0 0 A-5 -3 45 1 0 3 4",
            "M0 0 A5 5 0 1 1 -5 5", "M0 0 A5 5 0 1 0 -5 5", "M5 0 A5 5 0 1 1 0 -5", "M0 0 A0 5 0 0 1 10 0",
            "M10 10 A5 3 0 1 1 10 10", "M0 0 A4 4 720 0 1 3 3", "M1 1 a2 2 0 1 1 0 .001 2 2 0 1 1 0-.001",
+           // Radii far too small for the chord: grown by factors up to 1e77.
+           "M0 0 A1e-30 1e-30 0 0 1 1e30 1e30", "M0 0 A1e-40 3e-40 30 1 0 3e37 -1e37",
+           "M-1e38 0 A1e-38 1e-38 0 0 0 1e38 0", "M0 0 A2e-30 1e-30 90 1 1 0 1e30", "M-3e38 0 A1e-45 1e-45 0 0 1 3e38 0",
        }) {
     TVXPathData P;
     P.SetData(Text);
     EXPECT_EQ(Compare(Text, P), "") << Text;
+  }
+}
+
+// Long runs of arcs in one text, with whole ellipses (end on the start),
+// flat arcs, smooth curves and closes among them: every arc's last piece
+// ends up with its own controls, wherever the run is cut.
+TEST(PathParserCorpus, LongArcRunsFollowTheReference) {
+  auto Repeat = [](const std::string& Part, int Count) {
+    std::string S;
+    for (int I = 0; I < Count; ++I) S += Part;
+    return S;
+  };
+  for (const std::string& Text : {
+           "M0 0" + Repeat(" a3 2 10 0 1 1 1", 70),
+           "M0 0" + Repeat(" a3 2 0 1 0 2 -1 a2 2 0 0 1 0 0", 25) + "z",
+           "M5 5" + Repeat(" A4 4 0 0 1 9 5 A4 4 0 1 1 5 5 l1 1", 20),
+           "M1 1" + Repeat(" a1 1 0 0 1 1e-13 0 a1 1 0 0 1 2 0 s1 1 2 2 c1 0 1 1 0 1 s1 1 2 0", 20),
+           "M0 0" + Repeat(" a2 3 0 0 1 4 0 z m1 1 a1 1 0 0 1 0 0", 20) + " a2 2 0 0 1 1 1",
+       }) {
+    TVXPathData P;
+    P.SetData(Text);
+    EXPECT_EQ(Compare(Text, P), "") << Text.substr(0, 60);
   }
 }
 
