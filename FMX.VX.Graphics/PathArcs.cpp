@@ -140,12 +140,14 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   const double VX = (-XP - CXP) * IRX, VY = (-YP - CYP) * IRY;
   // The sweep runs from U to V, clockwise on screen with the sweep flag
   // (Turn 1), the other way without; it goes the long way round when V
-  // lies on the other side. Too flat to sweep (under 1e-12 radian), a zero
+  // lies on the other side. Too flat to sweep (under 1e-12 radian the short
+  // way; the long way round is nearly a whole turn and is drawn), a zero
   // radius or rubbish in the numbers: the end point is still reached, by a
   // line.
   const double Cross = UX * VY - UY * VX, Dot = UX * VX + UY * VY;
   const double Turn = SweepFlag ? 1.0 : -1.0;
-  if (!(std::fabs(Cross) >= 1e-12 * Dot) || (Cross == 0 && !(Dot < 0)) || !std::isfinite(Cross) ||
+  if (!(Turn * Cross < 0 || std::fabs(Cross) >= 1e-12 * Dot) || (Cross == 0 && !(Dot < 0)) ||
+      !std::isfinite(Cross) ||
       !std::isfinite(Dot) || !std::isfinite(CX) || !std::isfinite(CY) || !(RX > 0 && RY > 0)) {
     Out.Kind = TSvgArcPoints::TKind::Line;
     return;

@@ -148,6 +148,8 @@ TEST(ArcSvg, EndsExactlyAtTheEndPoint) {
       {"M0 0 a2000 2000 0 0 1 1 0 l1 0", {2, 0}, 2},
       {"M0 0 A100000 100000 0 0 1 8 0 L8 5", {8, 5}, 13},  // once lost its first segment
       {"M0 0 A1e30 1e30 0 0 1 8 0", {8, 0}, 8},            // too flat to sweep: a line
+      {"M0 0 A1e30 1e30 0 1 1 8 0", {8, 0}, 2e30 * M_PI},  // the long way: all but 8 of the circle
+      {"M0 0 A1e30 1e30 0 1 0 8 0", {8, 0}, 2e30 * M_PI},
       {"M3 4 A5 5 0 0 1 13 4", {13, 4}, 5 * M_PI},           // half circle
       {"M3 4 A5 5 0 1 0 8 9", {8, 9}, 7.5 * M_PI},           // three quarters
       {"M0 0 A5 5 0 0 1 10 0 a5 5 0 0 1 10 0 a5 5 0 0 1 10 0", {30, 0}, 15 * M_PI},
