@@ -111,12 +111,12 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   void AddArcSvgPart(TPointF Center, TPointF Radius, float StartAngle, float SweepAngle);
   // SVG endpoint arc from P1 to P2 (the current point should be P1): radii
   // made non-negative and scaled up when too small to reach P2, Angle the
-  // x-axis rotation in degrees. Worked out in double (directions as unit
-  // vectors, so tiny sweeps survive), in
-  // cubic pieces of a quarter turn, the last taking the rest (up to a
-  // quarter turn plus 0.01 radian) and ending exactly at P2. P1 == P2
-  // appends a whole ellipse resting on P1 (from the radii as passed); a
-  // radius of zero, or an arc too flat to sweep, appends a line to P2.
+  // x-axis rotation in degrees. Worked out in double (directions kept as
+  // vectors, so tiny sweeps survive), in cubic pieces of a quarter turn,
+  // the last taking the rest (up to a quarter turn plus 0.01 radian) and
+  // ending exactly at P2. P1 == P2 appends a whole ellipse resting on P1
+  // (from the radii as passed); a radius of zero, or a short sweep too flat
+  // to draw (under 1e-12 radian), appends a line to P2.
   void AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2);
 
   // Into any TPathData: this path's points appended to Dest's, without
