@@ -140,15 +140,17 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   const double VX = (-XP - CXP) * IRX, VY = (-YP - CYP) * IRY;
   // The sweep runs from U to V, clockwise on screen with the sweep flag
   // (Turn 1), the other way without; it goes the long way round when V
-  // lies on the other side. Too flat to sweep (under 1e-12 radian the short
-  // way; the long way round is nearly a whole turn and is drawn), a zero
-  // radius or rubbish in the numbers: the end point is still reached, by a
-  // line.
+  // lies on the other side. Directions under 1e-12 radian apart leave the
+  // side to rounding (the sign of Cross is noise, often zero), so there the
+  // large-arc flag decides, as the centre was placed for it: a large arc
+  // goes the long way round, nearly a whole turn, and a small one is too
+  // flat to sweep. That, a zero radius or rubbish in the numbers: the end
+  // point is still reached, by a line.
   const double Cross = UX * VY - UY * VX, Dot = UX * VX + UY * VY;
   const double Turn = SweepFlag ? 1.0 : -1.0;
-  if (!(Turn * Cross < 0 || std::fabs(Cross) >= 1e-12 * Dot) || (Cross == 0 && !(Dot < 0)) ||
-      !std::isfinite(Cross) ||
-      !std::isfinite(Dot) || !std::isfinite(CX) || !std::isfinite(CY) || !(RX > 0 && RY > 0)) {
+  const bool Aligned = Dot > 0 && !(std::fabs(Cross) >= 1e-12 * Dot);
+  if ((Aligned && !LargeFlag) || (Cross == 0 && Dot == 0) || !std::isfinite(Cross) || !std::isfinite(Dot) ||
+      !std::isfinite(CX) || !std::isfinite(CY) || !(RX > 0 && RY > 0)) {
     Out.Kind = TSvgArcPoints::TKind::Line;
     return;
   }
@@ -163,7 +165,9 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // Quarter turns while more than a quarter turn plus 0.01 radian is left
   // (a quarter turn swaps coordinates), then one piece for the rest, which
   // ends exactly at P2. The rest is more than that when V lies behind the
-  // current direction (against the turn) or beyond cos(pi/2 + 0.01).
+  // current direction (against the turn) or beyond cos(pi/2 + 0.01); the
+  // long way round between aligned directions starts with a quarter turn
+  // whatever side V seems to lie on.
   const double QuarterK = Turn * (4.0 / 3.0 * 0.41421356237309503);  // tan(pi / 8)
   const double BeyondQuarter = -std::sin(0.01) * Grow2;
   Out.Kind = TSvgArcPoints::TKind::Curves;
@@ -173,7 +177,7 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   for (;;) {
     ++Pieces;
     const double Ahead = Turn * (CA * VY - SA * VX), Along = CA * VX + SA * VY;
-    if (Pieces < 4 && (Ahead < 0 || Along < BeyondQuarter)) {
+    if (Pieces < 4 && (Ahead < 0 || Along < BeyondQuarter || (Pieces == 1 && Aligned))) {
       const double CB = -Turn * SA, SB = Turn * CA;
       P[0] = Map(CA - QuarterK * SA, SA + QuarterK * CA);
       P[1] = Map(CB + QuarterK * SB, SB - QuarterK * CB);

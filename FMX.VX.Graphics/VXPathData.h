@@ -116,7 +116,9 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   // the last taking the rest (up to a quarter turn plus 0.01 radian) and
   // ending exactly at P2. P1 == P2 appends a whole ellipse resting on P1
   // (from the radii as passed); a radius of zero, or a short sweep too flat
-  // to draw (under 1e-12 radian), appends a line to P2.
+  // to draw (under 1e-12 radian), appends a line to P2. Between end
+  // directions that close LargeFlag alone chooses: nearly a whole turn, or
+  // the line.
   void AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2);
 
   // Into any TPathData: this path's points appended to Dest's, without

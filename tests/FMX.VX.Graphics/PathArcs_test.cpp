@@ -6,6 +6,7 @@
 
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "platform/PathDump.h"
+#include "support/ExactPathLength.h"
 
 using namespace FMX::VX::Graphics;
 using FMX::Testing::DumpPath;
@@ -170,6 +171,45 @@ TEST(ArcSvg, EndsExactlyAtTheEndPoint) {
     TVXPathData H;
     H.SetData(Half);
     EXPECT_EQ(H.GetCount(), 7) << Half;
+  }
+}
+
+// End points a rounding step apart leave the side of the sweep to noise:
+// the large-arc flag decides. A large arc goes nearly all the way round the
+// ellipse, a small one is a line; either way, with either sweep flag, under
+// any rotation, the arc ends exactly at its end point.
+TEST(ArcSvg, EndPointsARoundingStepApartFollowTheLargeArcFlag) {
+  struct {
+    const char* Path;
+    double RX, RY;  // 0: a line
+    TPointF End;
+  } const Cases[] = {
+      {"M0 0 A5 5 0 1 1 1e-45 0", 5, 5, {1e-45f, 0}},
+      {"M0 0 A5 3 30 1 1 1e-45 0", 5, 3, {1e-45f, 0}},
+      {"M0 0 A5 3 30 1 0 1e-45 0", 5, 3, {1e-45f, 0}},
+      {"M0 0 A5 3 -75 1 0 0 -1e-45", 5, 3, {0, -1e-45f}},
+      {"M3.8675 0 A4 10.75 196 1 1 3.8675 -1e-45", 4, 10.75, {3.8675f, -1e-45f}},
+      {"M51212452 0 A16777216 4718592 268 1 1 51212452 1e-45", 16777216, 4718592, {51212452, 1e-45f}},
+      {"M1 1 A5 5 0 1 1 1 1.0000001", 5, 5, {1, 1.0000001f}},
+      {"M0 0 A5 3 30 0 1 1e-45 0", 0, 0, {1e-45f, 0}},
+      {"M0 0 A5 3 30 0 0 1e-45 0", 0, 0, {1e-45f, 0}},
+      {"M0 0 A5 5 0 0 0 0 1e-45", 0, 0, {0, 1e-45f}},
+      {"M3.8675 0 A4 10.75 196 0 1 3.8675 -1e-45", 0, 0, {3.8675f, -1e-45f}},
+  };
+  for (const auto& C : Cases) {
+    TVXPathData P;
+    P.SetData(C.Path);
+    ASSERT_GE(P.GetCount(), 2) << C.Path;
+    const TPathPoint& Last = P.GetPoint(P.GetCount() - 1);
+    if (C.RX == 0) {
+      EXPECT_EQ(P.GetCount(), 2) << C.Path;
+      EXPECT_EQ(Last.Kind, K::LineTo) << C.Path;
+    } else {
+      EXPECT_EQ(P.GetCount(), 13) << C.Path;  // four pieces
+      const double Whole = ExactLength::EllipseArcLength(C.RX, C.RY, 0, 2 * M_PI);
+      EXPECT_NEAR(P.GetLength(), Whole, Whole * 1e-3) << C.Path;
+    }
+    EXPECT_EQ(Last.Point, C.End) << C.Path;
   }
 }
 
