@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <random>
 #include <string>
@@ -134,6 +135,79 @@ TEST(PathParser, ArcsReadCompactFlagsAndRelativeEndPoints) {
     EXPECT_EQ(DumpPath(Parsed), DumpPath(Direct)) << C.Text;
   }
   ExpectParses({{"M0 0 A 5 5 0 1", "M0,0 Z"}});  // no sweep flag: the arc is dropped
+}
+
+// A long run of relative arcs, whole ellipses (ending on their start),
+// closes, moves, lines and smooth cubics among them, and a cut-off arc at
+// the end: the text gives exactly the points that the path's own calls give,
+// and the change handler, called once, already sees all of them.
+TEST(PathParser, ArcRunsGiveWhatTheDirectCallsGive) {
+  std::mt19937 Random(7);
+  auto Pick = [&](int Count) { return int(Random() % unsigned(Count)); };
+  auto Text = [](float V) {
+    char Buf[32];
+    std::snprintf(Buf, sizeof Buf, "%.9g", double(V));
+    return std::string(Buf);
+  };
+  for (int Round = 0; Round < 20; ++Round) {
+    std::string T = "M3 4";
+    TVXPathData Direct;
+    Direct.MoveTo({3, 4});
+    bool AfterCubic = false;
+    for (int I = 0; I < 60; ++I) {
+      const bool Smooth = AfterCubic;
+      AfterCubic = false;
+      switch (Pick(12)) {
+        case 0:
+          T += " z m1 -2";
+          Direct.ClosePath();
+          Direct.MoveToRel({1, -2});
+          break;
+        case 1:
+          T += " l2.5 0";
+          Direct.LineToRel({2.5f, 0});
+          break;
+        case 2:
+          // The first control mirrors the last cubic's second one, or is
+          // the current point after anything else.
+          T += " s1 1 2 0";
+          if (Smooth) Direct.SmoothCurveToRel({1, 1}, {2, 0});
+          else Direct.CurveToRel({0, 0}, {1, 1}, {2, 0});
+          AfterCubic = true;
+          break;
+        default: {
+          const TPointF R{float(Pick(400) - 200) / 16, float(1 + Pick(200)) / 8};
+          const float Angle = float(Pick(720) - 360) / 4;
+          const bool Large = Pick(2), Sweep = Pick(2);
+          // Every fifth arc ends on its start: a whole ellipse.
+          const TPointF D = Pick(5) == 0 ? TPointF{0, 0} : TPointF{float(Pick(64) - 32) / 4, float(Pick(64) - 32) / 4};
+          T += " a" + Text(R.X) + "," + Text(R.Y) + " " + Text(Angle) + " " + (Large ? "1" : "0") + (Sweep ? "1" : "0") +
+               " " + Text(D.X) + "," + Text(D.Y);
+          const TPointF Start = Direct.LastPoint();
+          const TPointF End{float(double(Start.X) + D.X), float(double(Start.Y) + D.Y)};
+          Direct.AddArcSvg(Start, R, Angle, Large, Sweep, End);
+        }
+      }
+    }
+    T += " a5 5 0 1";  // no sweep flag: dropped
+    if (Direct.Points().back().Kind == FMX::TPathPointKind::MoveTo) Direct.ClosePath();  // as text closes a trailing move
+    TVXPathData Parsed;
+    int Calls = 0;
+    std::vector<FMX::TPathPoint> Seen;
+    Parsed.SetOnChanged([&](FMX::TObject*) {
+      ++Calls;
+      Seen.assign(Parsed.Points().begin(), Parsed.Points().end());
+    });
+    Parsed.SetData(T);
+    EXPECT_EQ(Calls, 1);
+    ASSERT_EQ(Parsed.GetCount(), Direct.GetCount()) << T;
+    ASSERT_EQ(Seen.size(), Parsed.Points().size());
+    for (std::int32_t I = 0; I < Direct.GetCount(); ++I) {
+      const FMX::TPathPoint &Want = Direct.GetPoint(I), &Got = Parsed.GetPoint(I);
+      ASSERT_TRUE(Got.Kind == Want.Kind && Got.Point == Want.Point && Seen[std::size_t(I)].Point == Want.Point)
+          << "point " << I << " in " << T;
+    }
+  }
 }
 
 TEST(PathParser, AssignmentClearsAndNotifiesOnceWhateverTheText) {
