@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -51,6 +53,16 @@ TEST(PathParser, NumbersAndSeparators) {
       // ends the move, and the lone 7 after it is half a pair.
       {"M1e2.5 7", ""},
       {"M1e2 .5 7", "M100,0.5 Z"},
+      // Exponent letters belong to the number wherever they are, and a point
+      // after the exponent too when the mantissa has none; a sign only right
+      // after the letter.
+      {"M1e5e5 7", ""},
+      {"M1ee5 2", ""},
+      {"M1e-5.3 7", ""},
+      {"M.e1 2", ""},
+      {"M1.5e3.5 7", "M1500,0.5 Z"},
+      {"M1e+5-3", "M1e+05,-3 Z"},
+      {"M1e 5 2 3", "M2,3 Z"},  // "1e" and the lone 5 spoil the first pair
       {"M\t1\n2\rL3,4", "M1,2 L3,4"},
       {"M1,,,2 L3 , 4", "M1,2 L3,4"},
       {"M1 2 3", "M1,2 Z"},  // a pair cut short ends the command
@@ -277,11 +289,15 @@ TEST(PathParser, PathTextRoundTripsThroughTheWriter) {
 TEST(PathParser, NumbersConvertExactlyAsStrToFloat) {
   for (const char* Num : {"1e5", ".5", "5.", "-.5", "+.5e-3", "1e-400", "00012", "1.5E+3", "-0", "3.4028235e38",
                           "1.17549435e-38", "1e-45", "0.100000001490116", "123456789012345678901234567890",
-                          "9007199254740993", "2.4703282292062328e-324"}) {
+                          "9007199254740993", "2.4703282292062328e-324", "-0e-9999", "-0.0e5", "0e9999", "1.e5",
+                          "1e0022", "1e00022", "123456789012345e-22", "999999999999999e22", "7e-23",
+                          ".000000000000001e-7", "99999999999999.9e-8", "1e23", "1E-23"}) {
     TVXPathData P;
     P.SetData(std::string("M") + Num + " 7");
     ASSERT_EQ(P.GetCount(), 2) << Num;
-    EXPECT_EQ(P.GetPoint(0).Point.X, float(FMX::StrToFloat(Num))) << Num;
+    // Bit for bit: -0 stays -0.
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(P.GetPoint(0).Point.X), std::bit_cast<std::uint32_t>(float(FMX::StrToFloat(Num))))
+        << Num;
     EXPECT_EQ(P.GetPoint(0).Point.Y, 7.0f) << Num;
   }
 }
