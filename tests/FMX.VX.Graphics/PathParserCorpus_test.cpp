@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cmath>
@@ -21,7 +20,9 @@
 
 #include "FMX.VX.Graphics/VXPathData.h"
 #include "platform/NumberText.h"
+#include "support/ExactPathLength.h"
 #include "support/IconCorpus.h"
+#include "support/PathTextWalker.h"
 
 using namespace FMX::VX::Graphics;
 using FMX::TPathPoint;
@@ -35,62 +36,19 @@ struct TRefPoint {
   double Scale = 1;     // of the figure it belongs to, for that tolerance
 };
 
-class TReference {
+class TReference : public VXTest::TPathTextWalker<TReference> {
  public:
-  explicit TReference(std::string_view Text) : T(Text) {}
+  explicit TReference(std::string_view Text) : TPathTextWalker(Text) {}
 
   // False when the text holds something this strict reader does not know;
   // the corpus is well formed, so that fails the test.
-  bool Read() {
-    char Cmd = 0;
-    for (;;) {
-      Skip();
-      if (I >= T.size()) return true;
-      const char C = T[I];
-      if (std::strchr("MmLlHhVvCcSsQqTtAaZz", C)) {
-        Cmd = C;
-        ++I;
-        if (Cmd == 'Z' || Cmd == 'z') {
-          Close();
-          continue;
-        }
-      } else if (Cmd == 0 || Cmd == 'Z' || Cmd == 'z') {
-        return false;
-      }
-      if (!Command(Cmd)) return false;
-      if (Cmd == 'M') Cmd = 'L';
-      if (Cmd == 'm') Cmd = 'l';
-    }
-  }
+  bool Read() { return Walk(); }
 
   std::vector<TRefPoint> Points;
 
  private:
+  friend class VXTest::TPathTextWalker<TReference>;
   static float F(double V) { return float(V); }
-
-  void Skip() {
-    while (I < T.size() && (std::strchr(" \t\r\n,", T[I]) && T[I] != '\0')) ++I;
-  }
-
-  // sign? digits* ('.' digits*)? ([eE] sign? digits+)?, at least one digit.
-  bool Num(double& V) {
-    Skip();
-    std::size_t S = I;
-    if (I < T.size() && (T[I] == '+' || T[I] == '-')) ++I;
-    if (I < T.size() && T[S] == '+') ++S;
-    const char* First = T.data() + S;
-    auto [Ptr, Ec] = std::from_chars(First, T.data() + T.size(), V);
-    if (Ec != std::errc()) return false;
-    I = std::size_t(Ptr - T.data());
-    return true;
-  }
-
-  bool Flag(bool& B) {
-    Skip();
-    if (I >= T.size() || (T[I] != '0' && T[I] != '1')) return false;
-    B = T[I++] == '1';
-    return true;
-  }
 
   TPointF Cur() const { return Points.empty() ? TPointF{} : Points.back().P.Point; }
 
@@ -145,26 +103,8 @@ class TReference {
     ArcScale = std::max({1.0, std::fabs(double(P1.X)), std::fabs(double(P1.Y)), std::fabs(double(P2.X)),
                          std::fabs(double(P2.Y)), std::fabs(double(R.X)), std::fabs(double(R.Y))});
     if (P1 == P2) return Ellipse(P1, R);
-    double RX = std::fabs(double(R.X)), RY = std::fabs(double(R.Y));
-    const double Phi = double(Angle) * M_PI / 180, C = std::cos(Phi), S = std::sin(Phi);
-    const double DX = (double(P1.X) - P2.X) / 2, DY = (double(P1.Y) - P2.Y) / 2;
-    const double XP = C * DX + S * DY, YP = -S * DX + C * DY;
-    const double Lambda = XP * XP / (RX * RX) + YP * YP / (RY * RY);
-    if (Lambda > 1) {
-      RX *= std::sqrt(Lambda);
-      RY *= std::sqrt(Lambda);
-    }
-    const double Num = RX * RX * RY * RY - RX * RX * YP * YP - RY * RY * XP * XP;
-    const double Den = RX * RX * YP * YP + RY * RY * XP * XP;
-    const double Coef = (Large == Sweep ? -1 : 1) * std::sqrt(std::max(0.0, Num / Den));
-    const double CXP = Coef * RX * YP / RY, CYP = -Coef * RY * XP / RX;
-    const double CX = (double(P1.X) + P2.X) / 2 + C * CXP - S * CYP;
-    const double CY = (double(P1.Y) + P2.Y) / 2 + S * CXP + C * CYP;
-    const double UX = (XP - CXP) / RX, UY = (YP - CYP) / RY, VX = (-XP - CXP) / RX, VY = (-YP - CYP) / RY;
-    const double Theta = std::atan2(UY, UX);
-    double Delta = std::atan2(UX * VY - UY * VX, UX * VX + UY * VY);
-    if (!Sweep && Delta > 0) Delta -= 2 * M_PI;
-    if (Sweep && Delta < 0) Delta += 2 * M_PI;
+    const auto [CX, CY, RX, RY, C, S, Theta, Delta] =
+        ExactLength::ArcCentre({P1.X, P1.Y}, R.X, R.Y, Angle, Large, Sweep, {P2.X, P2.Y});
     if (!(std::fabs(Delta) >= 1e-12) || !std::isfinite(CX) || !std::isfinite(CY) || !(RX > 0 && RY > 0)) {
       Add(TPathPointKind::LineTo, P2);
       return;
@@ -269,8 +209,6 @@ class TReference {
     return true;
   }
 
-  std::string_view T;
-  std::size_t I = 0;
   TPointF Start, Reflection;
   bool AfterCubic = false;
   double ArcScale = 1;

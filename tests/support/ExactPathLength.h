@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/PathTextWalker.h"
+
 namespace ExactLength {
 
 struct Pt {
@@ -77,12 +79,18 @@ inline double EllipseArcLength(double A, double B, double T1, double Delta) {
   return std::fabs(L);
 }
 
-// Length of the SVG endpoint arc from P1 to P2, as the library draws it.
-inline double SvgArcLength(Pt P1, double RX, double RY, double AngleDeg, bool Large, bool Sweep, Pt P2) {
-  if (P1.X == P2.X && P1.Y == P2.Y) return EllipseArcLength(RX, RY, 0, 2 * M_PI);
+// The centre parameterisation of the SVG endpoint arc from P1 to P2, the
+// textbook way: radii too small to reach P2 grown until they just do,
+// angles by atan2, Delta the signed sweep. Zero radii give non-finite
+// values.
+struct TArcCentre {
+  double CX, CY, RX, RY, Cos, Sin;  // centre, radii, rotation
+  double Theta, Delta;              // start angle and sweep, radians
+};
+
+inline TArcCentre ArcCentre(Pt P1, double RX, double RY, double AngleDeg, bool Large, bool Sweep, Pt P2) {
   RX = std::fabs(RX);
   RY = std::fabs(RY);
-  if (RX == 0 || RY == 0) return std::hypot(P2.X - P1.X, P2.Y - P1.Y);
   const double Phi = AngleDeg * M_PI / 180, C = std::cos(Phi), S = std::sin(Phi);
   const double DX = (P1.X - P2.X) / 2, DY = (P1.Y - P2.Y) / 2;
   const double XP = C * DX + S * DY, YP = -S * DX + C * DY;
@@ -99,71 +107,32 @@ inline double SvgArcLength(Pt P1, double RX, double RY, double AngleDeg, bool La
   double Delta = std::atan2(UX * VY - UY * VX, UX * VX + UY * VY);
   if (!Sweep && Delta > 0) Delta -= 2 * M_PI;
   if (Sweep && Delta < 0) Delta += 2 * M_PI;
-  return EllipseArcLength(RX, RY, std::atan2(UY, UX), Delta);
+  return {(P1.X + P2.X) / 2 + C * CXP - S * CYP, (P1.Y + P2.Y) / 2 + S * CXP + C * CYP, RX, RY, C, S,
+          std::atan2(UY, UX), Delta};
+}
+
+// Length of the SVG endpoint arc from P1 to P2, as the library draws it.
+inline double SvgArcLength(Pt P1, double RX, double RY, double AngleDeg, bool Large, bool Sweep, Pt P2) {
+  if (P1.X == P2.X && P1.Y == P2.Y) return EllipseArcLength(RX, RY, 0, 2 * M_PI);
+  if (RX == 0 || RY == 0) return std::hypot(P2.X - P1.X, P2.Y - P1.Y);
+  const TArcCentre A = ArcCentre(P1, RX, RY, AngleDeg, Large, Sweep, P2);
+  return EllipseArcLength(A.RX, A.RY, A.Theta, A.Delta);
 }
 
 // Total length of the figure that path text describes.
-class TReader {
+class TReader : public VXTest::TPathTextWalker<TReader> {
  public:
-  explicit TReader(std::string_view Text) : T(Text) {}
+  explicit TReader(std::string_view Text) : TPathTextWalker(Text) {}
 
+  // Up to the first thing the reader does not know.
   double Length() {
-    char Cmd = 0;
-    for (;;) {
-      Skip();
-      if (I >= T.size()) break;
-      const char C = T[I];
-      if (std::isalpha(static_cast<unsigned char>(C))) {
-        if (!std::strchr("MmLlHhVvCcSsQqTtAaZz", C)) break;
-        Cmd = C;
-        ++I;
-        if (Cmd == 'Z' || Cmd == 'z') {
-          Close();
-          continue;
-        }
-      } else if (Cmd == 0 || Cmd == 'Z' || Cmd == 'z') {
-        break;
-      }
-      if (!Command(Cmd)) break;
-      if (Cmd == 'M') Cmd = 'L';
-      if (Cmd == 'm') Cmd = 'l';
-    }
+    Walk();
     return Total;
   }
 
  private:
+  friend class VXTest::TPathTextWalker<TReader>;
   static float F(double V) { return float(V); }
-  void Skip() {
-    while (I < T.size() && (std::isspace(static_cast<unsigned char>(T[I])) || T[I] == ',')) ++I;
-  }
-  bool Num(double& V) {
-    Skip();
-    const std::size_t S = I;
-    if (I < T.size() && (T[I] == '+' || T[I] == '-')) ++I;
-    bool Digits = false, Point = false;
-    while (I < T.size() && (std::isdigit(static_cast<unsigned char>(T[I])) || (T[I] == '.' && !Point))) {
-      Point |= T[I] == '.';
-      Digits |= T[I] != '.';
-      ++I;
-    }
-    if (!Digits) return false;
-    if (I < T.size() && (T[I] == 'e' || T[I] == 'E')) {
-      std::size_t E = I + 1;
-      if (E < T.size() && (T[E] == '+' || T[E] == '-')) ++E;
-      if (E < T.size() && std::isdigit(static_cast<unsigned char>(T[E]))) {
-        I = E;
-        while (I < T.size() && std::isdigit(static_cast<unsigned char>(T[I]))) ++I;
-      }
-    }
-    V = std::strtod(std::string(T.substr(S, I - S)).c_str(), nullptr);
-    return true;
-  }
-  bool Flag(bool& B) {
-    Skip();
-    if (I >= T.size() || (T[I] != '0' && T[I] != '1')) return false;
-    B = T[I++] == '1';
-    return true;
-  }
   bool Point(bool Rel, Pt& P) {
     double X, Y;
     if (!Num(X) || !Num(Y)) return false;
@@ -245,8 +214,6 @@ class TReader {
     return true;
   }
 
-  std::string_view T;
-  std::size_t I = 0;
   Pt Cur, Start, LastC2, LastQ;
   char Prev = 0;
   double Total = 0;
