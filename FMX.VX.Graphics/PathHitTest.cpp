@@ -332,15 +332,13 @@ struct TVXPathData::TPathHitIndex {
     }
   }
 
-  // Crossings right of X in the row of Y, from cell (I, J) to the first
-  // clean cell: signed sum and per-polygon parity. Returns the clean cell's
-  // number, or SIZE_MAX when the row ends first.
+  // Crossings on one side of X in the row of Y, from cell (I, J) on to the
+  // first clean cell: rightwards those right of X, added; leftwards those
+  // at or left of X, subtracted; and the per-polygon parity. Returns the
+  // clean cell's number, or SIZE_MAX when the row ends first.
+  template <bool Rightwards>
   std::size_t WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
                       std::uint64_t& Odd) const;
-  // The same leftwards: crossings at or left of X from cell (I, J) back to
-  // the first clean cell, subtracted. SIZE_MAX when the row starts first.
-  std::size_t WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J, std::int32_t& Sum,
-                          std::uint64_t& Odd) const;
   // Signed crossings right of (X, Y) and per-polygon parity, through the
   // grid: (X, Y) in bounds, the grid built.
   void WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const;
@@ -625,7 +623,7 @@ void TVXPathData::TPathHitIndex::Build(const TVXPolygons& Source) {
       }
       std::int32_t Sum = 0;
       std::uint64_t Odd = 0;
-      const std::size_t Next = I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
+      const std::size_t Next = I + 1 < GX ? WalkRow<true>(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX;
       if (Next != SIZE_MAX) {
         Sum += Cells[Next].Winding;
         if (Masks) Odd ^= Inside[Next];
@@ -747,8 +745,8 @@ void TVXPathData::TPathHitIndex::WalkBeyond(float X, float Y, std::uint32_t I, s
   while (Right < GX && !Clean(Row + Right)) ++Right;
   while (Left > 0 && !Clean(Row + Left - 1)) --Left;
   Rightwards = Right - I <= I + 1 - Left;
-  const std::size_t C = Rightwards ? (I + 1 < GX ? WalkRow(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX)
-                                   : (I > 0 ? WalkRowLeft(X, Y, I - 1, J, Sum, Odd) : SIZE_MAX);
+  const std::size_t C = Rightwards ? (I + 1 < GX ? WalkRow<true>(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX)
+                                   : (I > 0 ? WalkRow<false>(X, Y, I - 1, J, Sum, Odd) : SIZE_MAX);
   if (C != SIZE_MAX) {
     Sum += Cells[C].Winding;
     if (!Inside.empty()) Odd ^= Inside[C];
@@ -761,37 +759,20 @@ void TVXPathData::TPathHitIndex::WalkCell(float X, float Y, std::uint32_t I, std
                     [&](double XC, int Dir, std::uint32_t Poly) { CountOwn(X, XC, Dir, Poly, Rightwards, Sum, Odd); });
 }
 
+template <bool Rightwards>
 std::size_t TVXPathData::TPathHitIndex::WalkRow(float X, float Y, std::uint32_t I, std::uint32_t J,
                                                  std::int32_t& Sum, std::uint64_t& Odd) const {
   const std::size_t Row = std::size_t(J) * GX;
-  for (; I < GX; ++I) {
-    const std::size_t C = Row + I;
-    if (Clean(C)) return C;
-    for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
-      const TEdge& E = Edges[e];
-      double XC;
-      int Dir;
-      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && X < XC && CellX(XC) == I) {
-        Sum += Dir;
-        Odd ^= std::uint64_t(1) << (E.Poly & 63);
-      }
-    }
-  }
-  return SIZE_MAX;
-}
-
-std::size_t TVXPathData::TPathHitIndex::WalkRowLeft(float X, float Y, std::uint32_t I, std::uint32_t J,
-                                                     std::int32_t& Sum, std::uint64_t& Odd) const {
-  const std::size_t Row = std::size_t(J) * GX;
-  for (std::uint32_t K = I + 1; K-- > 0;) {
+  // Leftwards, K wraps past 0 to beyond the row.
+  for (std::uint32_t K = I; K < GX; Rightwards ? ++K : --K) {
     const std::size_t C = Row + K;
     if (Clean(C)) return C;
     for (std::uint32_t e = Cells[C].Start, End = Cells[C + 1].Start; e < End; ++e) {
       const TEdge& E = Edges[e];
       double XC;
       int Dir;
-      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && !(X < XC) && CellX(XC) == K) {
-        Sum -= Dir;
+      if (Crossing(E.PI, E.PJ, Y, XC, Dir) && (X < XC) == Rightwards && CellX(XC) == K) {
+        Sum += Rightwards ? Dir : -Dir;
         Odd ^= std::uint64_t(1) << (E.Poly & 63);
       }
     }
