@@ -34,6 +34,17 @@ void Stroke(TCanvas& C, float Thickness, TStrokeCap Cap) {
   C.SetStrokeCap(Cap);
 }
 
+// A flat-capped square corner at (16, 16), from far left to far below.
+void Corner(TCanvas& C, float Thickness, TStrokeJoin Join) {
+  Stroke(C, Thickness, TStrokeCap::Flat);
+  C.SetStrokeJoin(Join);
+  VX::Graphics::TVXPathData P;
+  P.MoveTo({-1e7f, 16});
+  P.LineTo({16, 16});
+  P.LineTo({16, 1e7f});
+  C.DrawPath(P, 1);
+}
+
 std::string Mismatches(const TBitmap& Bmp, const TCase& Case) {
   std::string Out;
   int Count = 0;
@@ -100,30 +111,14 @@ TEST(CairoHostile, PaintsTheAnalyticCoverageAtAnyFiniteCoordinate) {
        // 2e6 wide: the miter fills the quadrant x < 16 + 1e6, y < 16 + 1e6
        // and the outline's inner side is the lines x = 16 - 1e6 ... all of
        // the bitmap lies inside.
-       [](TCanvas& C) {
-         Stroke(C, 2e6f, TStrokeCap::Flat);
-         C.SetStrokeJoin(TStrokeJoin::Miter);
-         VX::Graphics::TVXPathData P;
-         P.MoveTo({-1e7f, 16});
-         P.LineTo({16, 16});
-         P.LineTo({16, 1e7f});
-         C.DrawPath(P, 1);
-       },
+       [](TCanvas& C) { Corner(C, 2e6f, TStrokeJoin::Miter); },
        [](double, double) { return 255; }},
       {"wide bevel corner",
        // A bevel cuts the outer corner (16 + 5e5, 16 - 5e5) off along
        // x - y = 1e6 ... the cut is far out; the bitmap lies in the inner
        // part, so the stroke covers it. The inner corner leaves the quadrant
        // x > 16 + 5e5 empty, which is off the bitmap.
-       [](TCanvas& C) {
-         Stroke(C, 1e6f, TStrokeCap::Flat);
-         C.SetStrokeJoin(TStrokeJoin::Bevel);
-         VX::Graphics::TVXPathData P;
-         P.MoveTo({-1e7f, 16});
-         P.LineTo({16, 16});
-         P.LineTo({16, 1e7f});
-         C.DrawPath(P, 1);
-       },
+       [](TCanvas& C) { Corner(C, 1e6f, TStrokeJoin::Bevel); },
        [](double, double) { return 255; }},
       {"clip to x<16 from -1e30",
        [](TCanvas& C) {
