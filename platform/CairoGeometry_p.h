@@ -15,7 +15,8 @@
 //   box (which holds the visible area plus the stroke's reach) are dropped;
 //   what remains is kept as runs that remember how far along the path they
 //   start, so that dashes keep their phase.
-// - TWideStroke: for strokes wider than the target's diagonal. The stroke
+// - TWideStroke: for strokes wider than the target's diagonal, and for
+//   dashes that a squeezing transform shrinks below a pixel. The stroke
 //   is turned into the union of its parts (segment bodies, joins, caps,
 //   dashes) as filled outlines, keeping only parts that reach the visible
 //   area, through a TFillSink.
