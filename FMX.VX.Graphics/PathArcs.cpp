@@ -94,7 +94,7 @@ void SvgArcTailPoints(const TSvgArcTail& T, TPointF& Control1, TPointF& Control2
 }
 
 void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
-                  TSvgArcPoints& Out) {
+                  TSvgArcPoints& Out, TSvgArcTail& T) {
   if (P1 == P2) {
     // A whole ellipse resting on the start point, from the radii as given.
     Out.Kind = TSvgArcPoints::TKind::Ellipse;
@@ -129,9 +129,10 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // circle, by a factor 1 / Grow2 worked out beside the centre.
   const double IRX = 1 / RX, IRY = 1 / RY;
   const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
-  const double Grow2 = std::max(1.0, Lambda), IGrow2 = 1 / Grow2;
+  // 1 / max(1, Lambda), from the one reciprocal of Lambda (NaN gives 1).
+  const double ILambda = 1 / Lambda, Grow2 = std::max(1.0, Lambda), IGrow2 = std::min(1.0, ILambda);
   const double Coef =
-      (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * (1 / Lambda);
+      (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * ILambda;
   const double CXP = Coef * (RX * IRY) * YP, CYP = -Coef * (RY * IRX) * XP;
   const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
   const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
@@ -154,7 +155,6 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
     Out.Kind = TSvgArcPoints::TKind::Line;
     return;
   }
-  TSvgArcTail& T = Out.Tail;
   T.CX = CX;
   T.CY = CY;
   T.RX = RX;
@@ -203,10 +203,11 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
 
 void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2) {
   Detail::TSvgArcPoints Arc;
-  Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc);
+  Detail::TSvgArcTail Tail;
+  Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc, Tail);
   if (Arc.Kind == Detail::TSvgArcPoints::TKind::Curves) {
     TPointF* Last = Arc.Points + 3 * (Arc.Curves - 1);
-    Detail::SvgArcTailPoints(Arc.Tail, Last[0], Last[1]);
+    Detail::SvgArcTailPoints(Tail, Last[0], Last[1]);
   }
   switch (Arc.Kind) {
     case Detail::TSvgArcPoints::TKind::Ellipse:

@@ -23,14 +23,13 @@ struct TSvgArcPoints {
   TRectF Ellipse;      // Ellipse: the bounds of the whole ellipse to add
   int Curves = 0;      // Curves: the number of cubic pieces, 1 to 4
   TPointF Points[12];  // Curves: first control, second control and end of each piece
-  TSvgArcTail Tail;    // Curves: what the last piece's two controls come from
 };
 
 // The arc from P1 to P2 as TVXPathData::AddArcSvg describes it, all but the
-// last piece's two controls (see SvgArcTailPoints). Reads no path and
-// allocates nothing.
+// last piece's two controls, which Tail (written only for kind Curves) then
+// gives (see SvgArcTailPoints). Reads no path and allocates nothing.
 void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
-                  TSvgArcPoints& Out);
+                  TSvgArcPoints& Out, TSvgArcTail& Tail);
 
 // The two controls of an arc's last piece.
 void SvgArcTailPoints(const TSvgArcTail& Tail, TPointF& Control1, TPointF& Control2);

@@ -428,7 +428,11 @@ class TPointWriter {
 
   void Arc(const TPointF& Start, const TPointF& Radius, float Rotation, bool Large, bool Sweep, const TPointF& End) {
     TSvgArcPoints& A = FArc;
-    SvgArcPoints(Start, Radius, Rotation, Large, Sweep, End, A);
+    // The tail goes straight into the list of arcs put off, so room is
+    // made there first.
+    if (FPendingCount == MaxPending) FinishArcs();
+    TPending& Pending = FPending[FPendingCount];
+    SvgArcPoints(Start, Radius, Rotation, Large, Sweep, End, A, Pending.Tail);
     switch (A.Kind) {
       case TSvgArcPoints::TKind::Ellipse:
         // Rare: the path's own builder, on the path itself. The arcs put
@@ -452,8 +456,8 @@ class TPointWriter {
         // placeholders copied above. Nothing the reader looks at in the
         // meantime (the last point, the first control of an S after a
         // cubic) can be one of them.
-        if (FPendingCount == MaxPending) FinishArcs();
-        FPending[FPendingCount++] = {FPoints.size() - 3, A.Tail};
+        Pending.Index = FPoints.size() - 3;
+        ++FPendingCount;
         return;
     }
   }
