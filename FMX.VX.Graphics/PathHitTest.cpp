@@ -39,11 +39,16 @@
 // cell whose range holds it.
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <span>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "FMX.VX.Graphics/CubicFlatten_p.h"
 #include "FMX.VX.Graphics/Intersection.h"
@@ -85,10 +90,56 @@ constexpr std::size_t kMaxFineCells = 65536;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
 // the last bucket also taking what lies beyond. Monotonic in V.
-inline std::uint32_t Bucket(double V, double Origin, double Scale, std::uint32_t Count) {
+// On x86 the clamp takes no branch: maxsd gives its second operand, 0, for
+// NaN, as the portable form does.
+// Last is Count - 1, as a double.
+inline std::uint32_t Bucket(double V, double Origin, double Scale, double Last) {
   const double B = (V - Origin) * Scale;
-  return B > 0 ? (B < Count ? std::min(std::uint32_t(B), Count - 1) : Count - 1) : 0;  // NaN: 0
+#if defined(__SSE2__)
+  return std::uint32_t(_mm_cvttsd_si64(_mm_min_sd(_mm_max_sd(_mm_set_sd(B), _mm_setzero_pd()), _mm_set_sd(Last))));
+#else
+  const double AboveZero = B > 0 ? B : 0;  // NaN: 0
+  return std::uint32_t(AboveZero < Last ? AboveZero : Last);
+#endif
 }
+inline std::uint32_t Bucket(double V, double Origin, double Scale, std::uint32_t Count) {
+  return Bucket(V, Origin, Scale, double(Count - 1));
+}
+
+// Bit sets over cells, 64 to a word, bit C % 64 of word C / 64.
+// The first set bit in [From, To), or To.
+constexpr std::size_t NextBit(std::span<const std::uint64_t> Set, std::size_t From, std::size_t To) {
+  if (From >= To) return To;
+  std::size_t W = From >> 6;
+  std::uint64_t Bits = Set[W] & (~std::uint64_t(0) << (From & 63));
+  while (Bits == 0) {
+    if (++W << 6 >= To) return To;
+    Bits = Set[W];
+  }
+  return std::min(To, (W << 6) + std::size_t(std::countr_zero(Bits)));
+}
+// One past the last set bit in [From, To), or From.
+constexpr std::size_t AfterLastBit(std::span<const std::uint64_t> Set, std::size_t From, std::size_t To) {
+  if (From >= To) return From;
+  std::size_t W = (To - 1) >> 6;
+  std::uint64_t Bits = Set[W] & (~std::uint64_t(0) >> (63 - ((To - 1) & 63)));
+  while (Bits == 0) {
+    if (W << 6 <= From) return From;
+    Bits = Set[--W];
+  }
+  return std::max(From, (W << 6) + 64 - std::size_t(std::countl_zero(Bits)));
+}
+// Set bits 3, 64, 130 and 191.
+constexpr std::uint64_t kSampleBits[] = {std::uint64_t(1) << 3, 1, std::uint64_t(1) << 2 | std::uint64_t(1) << 63};
+static_assert(NextBit(kSampleBits, 0, 192) == 3 && NextBit(kSampleBits, 3, 192) == 3 && NextBit(kSampleBits, 4, 192) == 64);
+static_assert(NextBit(kSampleBits, 65, 192) == 130 && NextBit(kSampleBits, 65, 120) == 120 && NextBit(kSampleBits, 131, 192) == 191);
+static_assert(NextBit(kSampleBits, 4, 60) == 60 && NextBit(kSampleBits, 131, 190) == 190 && NextBit(kSampleBits, 9, 9) == 9);
+static_assert(AfterLastBit(kSampleBits, 0, 192) == 192 && AfterLastBit(kSampleBits, 0, 191) == 131);
+static_assert(AfterLastBit(kSampleBits, 0, 130) == 65 && AfterLastBit(kSampleBits, 0, 64) == 4);
+static_assert(AfterLastBit(kSampleBits, 5, 64) == 5 && AfterLastBit(kSampleBits, 66, 130) == 66);
+static_assert(AfterLastBit(kSampleBits, 3, 4) == 4 && AfterLastBit(kSampleBits, 5, 5) == 5);
+// Ranges that end at a word boundary read no word beyond them.
+static_assert(NextBit(std::span(kSampleBits).first(2), 65, 128) == 128 && AfterLastBit(kSampleBits, 0, 3) == 0);
 
 // The crossing of edge PJ -> PI with the ray from (X, Y) towards +x, as the
 // even-odd polygon test computes it: false when the edge does not span Y;
@@ -220,6 +271,8 @@ struct TVXPathData::TPathHitIndex {
   TRectF Bounds;                      // union of the polygon bounds
   std::uint32_t FX = 0, FY = 0;       // the fine grid (FX = 0: not built)
   double FineScaleX = 0, FineScaleY = 0;
+  double FineLastX = 0, FineLastY = 0;  // FX - 1 and FY - 1
+  double Left = 0, Top = 0;             // Bounds.Left and Bounds.Top
   // Per rule, the fine grid's answers at two bits a fine cell (known, then
   // inside), so that a query reads a quarter of a byte; null where the fine
   // grid cannot answer for the rule (AnySubpath over more than kMaskPolygons
@@ -230,7 +283,8 @@ struct TVXPathData::TPathHitIndex {
   int FineAnswer(float X, float Y, THitRule Rule) const {
     const std::uint64_t* Set = FineAnswers[int(Rule)];
     if (!Set) return -1;
-    const std::size_t F = std::size_t(Bucket(Y, Bounds.Top, FineScaleY, FY)) * FX + Bucket(X, Bounds.Left, FineScaleX, FX);
+    const std::size_t F =
+        std::size_t(Bucket(Y, Top, FineScaleY, FineLastY)) * FX + Bucket(X, Left, FineScaleX, FineLastX);
     const unsigned Pair = unsigned(Set[F >> 5] >> ((F & 31) * 2)) & 3;
     return Pair & 1 ? int(Pair >> 1) : -1;
   }
@@ -287,6 +341,7 @@ struct TVXPathData::TPathHitIndex {
   bool FineBuilt = false;
   std::uint32_t IndexedQueries = 0;
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
+
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
   // Per cell, bit p: polygon p contains it; kept for 2 to 64 polygons (with
   // one polygon its parity is the winding's).
@@ -658,6 +713,10 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   FY = GY * Fine;
   FineScaleX = ScaleX * Fine;
   FineScaleY = ScaleY * Fine;
+  FineLastX = FX - 1;
+  FineLastY = FY - 1;
+  Left = Bounds.Left;
+  Top = Bounds.Top;
   const std::size_t NFine = std::size_t(FX) * FY;
   std::vector<std::uint64_t> Touched((NFine + 63) / 64, 0);
   for (std::size_t p = 0; p < Source.size(); ++p) {
@@ -740,10 +799,11 @@ void TVXPathData::TPathHitIndex::WalkBeyond(float X, float Y, std::uint32_t I, s
                                             std::int32_t& Sum, std::uint64_t& Odd) const {
   // Walk towards the nearer clean cell (or end of the row, beyond which
   // nothing winds around a point).
+  // The clean cells are found in the bit set, a word at a time: the
+  // cells' own lists are read only where the walk goes.
   const std::size_t Row = std::size_t(J) * GX;
-  std::uint32_t Right = I + 1, Left = I;
-  while (Right < GX && !Clean(Row + Right)) ++Right;
-  while (Left > 0 && !Clean(Row + Left - 1)) --Left;
+  const std::uint32_t Right = std::uint32_t(NextBit(CleanBits, Row + I + 1, Row + GX) - Row);
+  const std::uint32_t Left = std::uint32_t(AfterLastBit(CleanBits, Row, Row + I) - Row);
   Rightwards = Right - I <= I + 1 - Left;
   const std::size_t C = Rightwards ? (I + 1 < GX ? WalkRow<true>(X, Y, I + 1, J, Sum, Odd) : SIZE_MAX)
                                    : (I > 0 ? WalkRow<false>(X, Y, I - 1, J, Sum, Odd) : SIZE_MAX);
@@ -851,10 +911,15 @@ const TVXPolygons& TVXPathData::CurrentPolygons() const {
 }
 
 // Only the hit tests below call this; inline, it folds into each of them.
+// A warm index with its fine grid answers most queries alone, in a few
+// instructions; the rest go through HitTestSlow.
 inline bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
-  // A warm index with its fine grid answers most queries alone.
-  if (!FBatchStale && FPolygonsValid && FHitIndex)
+  if (!FBatchStale && FHitIndex)
     if (const int Known = FHitIndex->QuickAnswer(X, Y, Rule); Known >= 0) return Known != 0;
+  return HitTestSlow(X, Y, Rule);
+}
+
+bool TVXPathData::HitTestSlow(float X, float Y, THitRule Rule) const {
   // The first queries after a change walk the segments themselves: one
   // query then costs less than flattening the path would.
   if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {

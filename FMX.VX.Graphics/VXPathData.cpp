@@ -54,6 +54,7 @@ void TVXPathData::PathChange(TObject*) {
   FDistances.clear();
   FPolygonsValid = false;
   FDistancesValid = false;
+  FHitIndex.reset();
   FBatchStale = false;
   FLiveValid = false;
   FLivePolygons.clear();

@@ -187,6 +187,7 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   };
   enum class THitRule : std::uint8_t { AnySubpath, EvenOdd, NonZero };
   bool HitTest(float X, float Y, THitRule Rule) const;
+  [[gnu::noinline]] bool HitTestSlow(float X, float Y, THitRule Rule) const;
   // Polygons of the points as they are now, for the hit tests: the cached
   // ones, or, when the path changed inside a batch after they were built,
   // a separate flattening of the current points.
@@ -203,7 +204,8 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   mutable bool FDistancesValid = false;  // distances and length of the cached polygons
   // Bounds, banded copies of FPolygons and a grid of known answers for
   // PointInPath; started by the first hit test after the polygons are built,
-  // dropped whenever they are rebuilt.
+  // dropped by every change outside a batch and whenever they are rebuilt:
+  // while it exists, the polygons are valid.
   mutable std::unique_ptr<TPathHitIndex, THitIndexDeleter> FHitIndex;
   // Set by a change inside a batch while the caches above are kept; the hit
   // tests then work on FLivePolygons (with FLiveIndex), flattened from the
