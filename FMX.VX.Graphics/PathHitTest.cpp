@@ -89,10 +89,9 @@ constexpr std::uint32_t kQueriesBeforeFine = 64;
 constexpr std::size_t kMaxFineCells = 65536;
 
 // Bucket of V in [0, Count) for V >= Origin: floor((V - Origin) * Scale),
-// the last bucket also taking what lies beyond. Monotonic in V.
-// On x86 the clamp takes no branch: maxsd gives its second operand, 0, for
-// NaN, as the portable form does.
-// Last is Count - 1, as a double.
+// the last bucket also taking what lies beyond. Monotonic in V. Last is
+// Count - 1, as a double. On x86 the clamp takes no branch: maxsd gives its
+// second operand, 0, for NaN, as the portable form does.
 inline std::uint32_t Bucket(double V, double Origin, double Scale, double Last) {
   const double B = (V - Origin) * Scale;
 #if defined(__SSE2__)
@@ -131,9 +130,11 @@ constexpr std::size_t AfterLastBit(std::span<const std::uint64_t> Set, std::size
 }
 // Set bits 3, 64, 130 and 191.
 constexpr std::uint64_t kSampleBits[] = {std::uint64_t(1) << 3, 1, std::uint64_t(1) << 2 | std::uint64_t(1) << 63};
-static_assert(NextBit(kSampleBits, 0, 192) == 3 && NextBit(kSampleBits, 3, 192) == 3 && NextBit(kSampleBits, 4, 192) == 64);
-static_assert(NextBit(kSampleBits, 65, 192) == 130 && NextBit(kSampleBits, 65, 120) == 120 && NextBit(kSampleBits, 131, 192) == 191);
-static_assert(NextBit(kSampleBits, 4, 60) == 60 && NextBit(kSampleBits, 131, 190) == 190 && NextBit(kSampleBits, 9, 9) == 9);
+static_assert(NextBit(kSampleBits, 0, 192) == 3 && NextBit(kSampleBits, 3, 192) == 3);
+static_assert(NextBit(kSampleBits, 4, 192) == 64 && NextBit(kSampleBits, 65, 192) == 130);
+static_assert(NextBit(kSampleBits, 65, 120) == 120 && NextBit(kSampleBits, 131, 192) == 191);
+static_assert(NextBit(kSampleBits, 4, 60) == 60 && NextBit(kSampleBits, 131, 190) == 190);
+static_assert(NextBit(kSampleBits, 9, 9) == 9);
 static_assert(AfterLastBit(kSampleBits, 0, 192) == 192 && AfterLastBit(kSampleBits, 0, 191) == 131);
 static_assert(AfterLastBit(kSampleBits, 0, 130) == 65 && AfterLastBit(kSampleBits, 0, 64) == 4);
 static_assert(AfterLastBit(kSampleBits, 5, 64) == 5 && AfterLastBit(kSampleBits, 66, 130) == 66);
@@ -272,7 +273,7 @@ struct TVXPathData::TPathHitIndex {
   std::uint32_t FX = 0, FY = 0;       // the fine grid (FX = 0: not built)
   double FineScaleX = 0, FineScaleY = 0;
   double FineLastX = 0, FineLastY = 0;  // FX - 1 and FY - 1
-  double Left = 0, Top = 0;             // Bounds.Left and Bounds.Top
+  double OriginX = 0, OriginY = 0;      // Bounds.Left and Bounds.Top
   // Per rule, the fine grid's answers at two bits a fine cell (known, then
   // inside), so that a query reads a quarter of a byte; null where the fine
   // grid cannot answer for the rule (AnySubpath over more than kMaskPolygons
@@ -284,7 +285,7 @@ struct TVXPathData::TPathHitIndex {
     const std::uint64_t* Set = FineAnswers[int(Rule)];
     if (!Set) return -1;
     const std::size_t F =
-        std::size_t(Bucket(Y, Top, FineScaleY, FineLastY)) * FX + Bucket(X, Left, FineScaleX, FineLastX);
+        std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
     const unsigned Pair = unsigned(Set[F >> 5] >> ((F & 31) * 2)) & 3;
     return Pair & 1 ? int(Pair >> 1) : -1;
   }
@@ -341,7 +342,6 @@ struct TVXPathData::TPathHitIndex {
   bool FineBuilt = false;
   std::uint32_t IndexedQueries = 0;
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
-
   static void SetBit(std::vector<std::uint64_t>& Set, std::size_t C) { Set[C >> 6] |= std::uint64_t(1) << (C & 63); }
   // Per cell, bit p: polygon p contains it; kept for 2 to 64 polygons (with
   // one polygon its parity is the winding's).
@@ -715,8 +715,8 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   FineScaleY = ScaleY * Fine;
   FineLastX = FX - 1;
   FineLastY = FY - 1;
-  Left = Bounds.Left;
-  Top = Bounds.Top;
+  OriginX = Bounds.Left;
+  OriginY = Bounds.Top;
   const std::size_t NFine = std::size_t(FX) * FY;
   std::vector<std::uint64_t> Touched((NFine + 63) / 64, 0);
   for (std::size_t p = 0; p < Source.size(); ++p) {
