@@ -78,19 +78,35 @@ namespace Detail {
 
 namespace {
 
-// A point given before the stretch by the radii, on the ellipse.
+// A point given before the stretch by the radii, on the ellipse. Without
+// a rotation (cosine 1, sine 0) the terms of the rotation change nothing
+// but the sign of a zero sum, and are left out.
+template <bool Rotated>
 inline TPointF MapOntoEllipse(const TSvgArcTail& T, double UX, double UY) {
   const double EX = T.RX * UX, EY = T.RY * UY;
+  if constexpr (!Rotated) return TPointF{F(T.CX + EX), F(T.CY + EY)};
   return TPointF{F(T.CX + T.CosPhi * EX - T.SinPhi * EY), F(T.CY + T.SinPhi * EX + T.CosPhi * EY)};
 }
+
+template <bool Rotated>
+void TailPoints(const TSvgArcTail& T, TPointF& Control1, TPointF& Control2) {
+  // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
+  const double K = 4.0 / 3.0 * T.Sin / ((1 + T.Cos) + std::sqrt(2 * (1 + T.Cos)));
+  Control1 = MapOntoEllipse<Rotated>(T, T.CA - K * T.SA, T.SA + K * T.CA);
+  Control2 = MapOntoEllipse<Rotated>(T, T.VX + K * T.VY, T.VY - K * T.VX);
+}
+
+template <bool Rotated>
+void CurvesOfArc(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
+                 TSvgArcPoints& Out, TSvgArcTail& T);
 
 }  // namespace
 
 void SvgArcTailPoints(const TSvgArcTail& T, TPointF& Control1, TPointF& Control2) {
-  // 4/3 tan(t / 4) of the piece's angle t from its cosine and sine.
-  const double K = 4.0 / 3.0 * T.Sin / ((1 + T.Cos) + std::sqrt(2 * (1 + T.Cos)));
-  Control1 = MapOntoEllipse(T, T.CA - K * T.SA, T.SA + K * T.CA);
-  Control2 = MapOntoEllipse(T, T.VX + K * T.VY, T.VY - K * T.VX);
+  if (T.SinPhi == 0 && T.CosPhi == 1)
+    TailPoints<false>(T, Control1, Control2);
+  else
+    TailPoints<true>(T, Control1, Control2);
 }
 
 void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
@@ -102,13 +118,25 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
                          P1.Y);
     return;
   }
+  // Most arcs have no rotation.
+  if (Angle == 0)
+    CurvesOfArc<false>(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Out, T);
+  else
+    CurvesOfArc<true>(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Out, T);
+}
+
+namespace {
+
+template <bool Rotated>
+void CurvesOfArc(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool SweepFlag, TPointF P2,
+                 TSvgArcPoints& Out, TSvgArcTail& T) {
   // The centre parameterisation, in double throughout. The sweep is never
   // turned into an angle: start and end stay vectors round the origin, so
   // arcs of huge radius keep their tiny sweep, and pieces are cut by
   // comparing vectors.
   const double RX = std::fabs(double(Radius.X)), RY = std::fabs(double(Radius.Y));
   double SinPhi = 0, CosPhi = 1;
-  if (Angle != 0) {
+  if constexpr (Rotated) {
     const double Phi = DegToRad(Angle);
     SinPhi = std::sin(Phi);
     CosPhi = std::cos(Phi);
@@ -116,7 +144,7 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   const double X1 = P1.X, Y1 = P1.Y, X2 = P2.X, Y2 = P2.Y;
   // The mid-point of the chord in the ellipse's own axes.
   const double DX = (X1 - X2) / 2, DY = (Y1 - Y2) / 2;
-  const double XP = CosPhi * DX + SinPhi * DY, YP = -SinPhi * DX + CosPhi * DY;
+  const double XP = Rotated ? CosPhi * DX + SinPhi * DY : DX, YP = Rotated ? -SinPhi * DX + CosPhi * DY : DY;
   // Radii too small to reach the end point grow by sqrt(Lambda) until they
   // just do, and the centre is then the chord's mid-point. Otherwise it lies
   // off the mid-point by sqrt(1 / Lambda - 1) of the radii, on the side the
@@ -127,15 +155,15 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   // rather than on the unit circle, and mapping them back multiplies by
   // the same radii. Only the last piece's cosine and sine need the unit
   // circle, by a factor 1 / Grow2 worked out beside the centre.
-  const double IRX = 1 / RX, IRY = 1 / RY;
+  const double IRX = 1 / RX, IRY = RY == RX ? IRX : 1 / RY;  // circles need one division
   const double Lambda = (XP * IRX) * (XP * IRX) + (YP * IRY) * (YP * IRY);
   // 1 / max(1, Lambda), from the one reciprocal of Lambda (NaN gives 1).
   const double ILambda = 1 / Lambda, Grow2 = std::max(1.0, Lambda), IGrow2 = std::min(1.0, ILambda);
   const double Coef =
       (LargeFlag == SweepFlag ? -1.0 : 1.0) * std::sqrt(std::max(0.0, Lambda * (1 - Lambda))) * ILambda;
   const double CXP = Coef * (RX * IRY) * YP, CYP = -Coef * (RY * IRX) * XP;
-  const double CX = (X1 + X2) / 2 + CosPhi * CXP - SinPhi * CYP;
-  const double CY = (Y1 + Y2) / 2 + SinPhi * CXP + CosPhi * CYP;
+  const double CX = (X1 + X2) / 2 + (Rotated ? CosPhi * CXP - SinPhi * CYP : CXP);
+  const double CY = (Y1 + Y2) / 2 + (Rotated ? SinPhi * CXP + CosPhi * CYP : CYP);
   // Start and end, on the circle of radius sqrt(Grow2).
   const double UX = (XP - CXP) * IRX, UY = (YP - CYP) * IRY;
   const double VX = (-XP - CXP) * IRX, VY = (-YP - CYP) * IRY;
@@ -161,7 +189,7 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   T.RY = RY;
   T.CosPhi = CosPhi;
   T.SinPhi = SinPhi;
-  auto Map = [&T](double UX, double UY) { return MapOntoEllipse(T, UX, UY); };
+  auto Map = [&T](double UX, double UY) { return MapOntoEllipse<Rotated>(T, UX, UY); };
   // Quarter turns while more than a quarter turn plus 0.01 radian is left
   // (a quarter turn swaps coordinates), then one piece for the rest, which
   // ends exactly at P2. The rest is more than that when V lies behind the
@@ -198,6 +226,8 @@ void SvgArcPoints(TPointF P1, TPointF Radius, float Angle, bool LargeFlag, bool 
   }
   Out.Curves = Pieces;
 }
+
+}  // namespace
 
 }  // namespace Detail
 
