@@ -919,7 +919,8 @@ inline bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
   return HitTestSlow(X, Y, Rule);
 }
 
-bool TVXPathData::HitTestSlow(float X, float Y, THitRule Rule) const {
+// Kept out of line, so that the warm path above stays a leaf.
+[[gnu::noinline]] bool TVXPathData::HitTestSlow(float X, float Y, THitRule Rule) const {
   // The first queries after a change walk the segments themselves: one
   // query then costs less than flattening the path would.
   if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {

@@ -187,7 +187,7 @@ class VXFMX_API TVXPathData : public FMX::TPathData {
   };
   enum class THitRule : std::uint8_t { AnySubpath, EvenOdd, NonZero };
   bool HitTest(float X, float Y, THitRule Rule) const;
-  [[gnu::noinline]] bool HitTestSlow(float X, float Y, THitRule Rule) const;
+  bool HitTestSlow(float X, float Y, THitRule Rule) const;  // what the warm index cannot answer
   // Polygons of the points as they are now, for the hit tests: the cached
   // ones, or, when the path changed inside a batch after they were built,
   // a separate flattening of the current points.
