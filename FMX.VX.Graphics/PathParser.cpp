@@ -260,7 +260,8 @@ class TPathReader {
 
   // ReadFloat followed by a skip of all separators, from Pos past the
   // separators (where ReadFloat's own leading skip finds nothing); Pos
-  // moves on.
+  // moves on. Written out beside ReadFloat: one template for both, with
+  // the skips as parameters, parsed 3% slower.
   [[gnu::always_inline]] bool ReadSeparatedFloat(const char*& Pos, float& Value) {
     const char* const End = FEnd;
     const char* P = Pos;

@@ -153,25 +153,14 @@ class TReference : public VXTest::TPathTextWalker<TReference> {
         Add(TPathPointKind::LineTo, Q);
         break;
       }
-      case 'C': {
-        const TPointF L = Cur();
-        double N[6];
-        for (double& X : N)
-          if (!Num(X)) return false;
-        auto At = [&](int K) {
-          return Rel ? TPointF{F(double(L.X) + F(N[K])), F(double(L.Y) + F(N[K + 1]))} : TPointF{F(N[K]), F(N[K + 1])};
-        };
-        Curve(At(0), At(2), At(4));
+      // The current point stays put while a command's pairs are read.
+      case 'C':
+        if (!Pair(Rel, C1) || !Pair(Rel, C2) || !Pair(Rel, E)) return false;
+        Curve(C1, C2, E);
         break;
-      }
       case 'S': {
+        if (!Pair(Rel, C2) || !Pair(Rel, E)) return false;
         const TPointF L = Cur();
-        double N[4];
-        for (double& X : N)
-          if (!Num(X)) return false;
-        auto At = [&](int K) {
-          return Rel ? TPointF{F(double(L.X) + F(N[K])), F(double(L.Y) + F(N[K + 1]))} : TPointF{F(N[K]), F(N[K + 1])};
-        };
         C1 = L;
         if (WasCubic) {
           const TPointF Before = Points[Points.size() - 2].P.Point;
@@ -179,7 +168,7 @@ class TReference : public VXTest::TPathTextWalker<TReference> {
         } else if (Rel) {
           C1 = {F(double(L.X) + 0.0), F(double(L.Y) + 0.0)};
         }
-        Curve(C1, At(0), At(2));
+        Curve(C1, C2, E);
         break;
       }
       case 'Q':
