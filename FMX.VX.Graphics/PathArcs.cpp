@@ -235,10 +235,6 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
   Detail::TSvgArcPoints Arc;
   Detail::TSvgArcTail Tail;
   Detail::SvgArcPoints(P1, Radius, Angle, LargeFlag, SweepFlag, P2, Arc, Tail);
-  if (Arc.Kind == Detail::TSvgArcPoints::TKind::Curves) {
-    TPointF* Last = Arc.Points + 3 * (Arc.Curves - 1);
-    Detail::SvgArcTailPoints(Tail, Last[0], Last[1]);
-  }
   switch (Arc.Kind) {
     case Detail::TSvgArcPoints::TKind::Ellipse:
       AddEllipse(Arc.Ellipse);
@@ -247,6 +243,7 @@ void TVXPathData::AddArcSvg(TPointF P1, TPointF Radius, float Angle, bool LargeF
       LineTo(P2);
       return;
     case Detail::TSvgArcPoints::TKind::Curves:
+      Detail::SvgArcTailPoints(Tail, Arc.Points[3 * Arc.Curves - 3], Arc.Points[3 * Arc.Curves - 2]);
       for (int I = 0; I < Arc.Curves; ++I) CurveTo(Arc.Points[3 * I], Arc.Points[3 * I + 1], Arc.Points[3 * I + 2]);
       return;
   }
