@@ -33,6 +33,9 @@
 //   a fine cell: once the path is warm, most queries read those two bits
 //   and nothing else. Working them out walks each fine row once per edge
 //   cell for the part beyond the cell, then each fine cell's own crossings.
+// - A fine cell that one edge alone crosses has one answer on each side of
+//   it, kept in a hash table with the edge: a query there tests that edge
+//   as the walk would, instead of walking.
 //
 // Cell numbers come from one monotonic function of the coordinate, used both
 // when building and when querying, so a crossing is always attributed to the
@@ -151,6 +154,18 @@ inline bool Crossing(const TPointF& PI, const TPointF& PJ, float Y, double& XC, 
   XC = (double(PJ.X) - PI.X) * (double(Y) - PI.Y) / (double(PJ.Y) - PI.Y) + PI.X;
   Dir = Down ? 1 : -1;
   return true;
+}
+
+// Each polygon's first vertex, numbered over all polygons, then the count of
+// them all: a vertex's number is also that of the edge that ends at it.
+std::vector<std::uint32_t> VertexStarts(const TVXPolygons& Source) {
+  std::vector<std::uint32_t> Starts(Source.size() + 1, 0);
+  for (std::size_t p = 0; p < Source.size(); ++p) Starts[p + 1] = Starts[p] + std::uint32_t(Source[p].size());
+  return Starts;
+}
+// The polygon of vertex K, from VertexStarts.
+std::size_t PolygonOf(std::span<const std::uint32_t> Starts, std::uint32_t K) {
+  return std::size_t(std::upper_bound(Starts.begin(), Starts.end(), K) - Starts.begin()) - 1;
 }
 
 // Signed crossings of the ray with a ring's edges, closing edge included.
@@ -275,22 +290,34 @@ struct TVXPathData::TPathHitIndex {
   double FineLastX = 0, FineLastY = 0;  // FX - 1 and FY - 1
   double OriginX = 0, OriginY = 0;      // Bounds.Left and Bounds.Top
   // Per rule, the fine grid's answers at two bits a fine cell (known, then
-  // inside), so that a query reads a quarter of a byte; null where the fine
-  // grid cannot answer for the rule (AnySubpath over more than kMaskPolygons
-  // polygons). With one polygon AnySubpath shares EvenOdd's.
+  // inside; inside but not known: a cell of one edge), so that a query
+  // reads a quarter of a byte; null where the fine grid cannot answer for
+  // the rule (AnySubpath over more than kMaskPolygons polygons). With one
+  // polygon AnySubpath shares EvenOdd's.
   const std::uint64_t* FineAnswers[3] = {};
 
-  // The fine grid's answer: 1 inside, 0 outside, -1 when it does not know.
+  // The fine grid's answer: 1 inside, 0 outside; when it does not know, -2
+  // in a cell of one edge, else -1.
   int FineAnswer(float X, float Y, THitRule Rule) const {
     const std::uint64_t* Set = FineAnswers[int(Rule)];
     if (!Set) return -1;
     const std::size_t F =
         std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
     const unsigned Pair = unsigned(Set[F >> 5] >> ((F & 31) * 2)) & 3;
-    return Pair & 1 ? int(Pair >> 1) : -1;
+    return Pair & 1 ? int(Pair >> 1) : -1 - int(Pair >> 1);
   }
+  // The answer at (X, Y), in bounds, in a fine cell of one edge.
+  bool OneEdgeAnswer(float X, float Y, THitRule Rule) const;
+  // Adds fine cell (I, J), touched by edge Edge (numbered from Starts, as
+  // VertexStarts gives them) alone, to OneEdgeCells, from the walk's Sum
+  // and Odd at its centre (X, Y); leaves it open where the edge cannot
+  // settle it.
+  void AddOneEdgeCell(const TVXPolygons& Source, std::span<const std::uint32_t> Starts, std::uint32_t Edge,
+                      std::uint32_t I, std::uint32_t J, float X, float Y, std::int32_t Sum, std::uint64_t Odd,
+                      double Margin);
   // The whole answer when the fine grid knows it, without touching the
-  // polygons: 1 inside, 0 outside, -1 when the full query must run.
+  // polygons: 1 inside, 0 outside, negative (as FineAnswer) when the index
+  // must answer.
   int QuickAnswer(float X, float Y, THitRule Rule) const {
     if (!(X >= Bounds.Left && X <= Bounds.Right && Y >= Bounds.Top && Y < Bounds.Bottom)) return 0;
     return FineAnswer(X, Y, Rule);
@@ -339,6 +366,29 @@ struct TVXPathData::TPathHitIndex {
   // queries near the outline are answered without a walk: the storage
   // behind FineAnswers, one set per rule.
   std::vector<std::uint64_t> FineSets[3];
+  // Fine cells that one edge alone touches (not a horizontal one), which the
+  // fine grid leaves open: answered from that edge without a walk. Within
+  // the cell the answer is one thing on each side of the edge. At a height
+  // the edge spans, the point's side is the one the walk sees (whether the
+  // edge's crossing lies right of it); above and below the edge, the side
+  // of the edge's end there, which lies beyond the cell.
+  struct TOneEdgeCell {
+    std::uint32_t F;  // the fine cell (kNoCell: an empty slot)
+    TPointF PI, PJ;   // the edge, as TEdge holds it
+    // Bit R: rule R's answer left of the edge (its crossing counted), bit
+    // R + 3: right of it.
+    std::uint8_t Answers;
+    // Bit 0: the strip above the edge lies left of it, bit 1: the strip
+    // below.
+    std::uint8_t StripsLeft;
+  };
+  // A hash table (open addressing), so that a query finds its cell in one
+  // read most of the time: the walk it saves reads the grid's cold lists.
+  static constexpr std::uint32_t kNoCell = std::numeric_limits<std::uint32_t>::max();
+  std::vector<TOneEdgeCell> OneEdgeCells;
+  static std::size_t OneEdgeSlot(std::size_t F, std::size_t Mask) {
+    return std::size_t((std::uint64_t(F) * 0x9E3779B97F4A7C15u) >> 32) & Mask;
+  }
   bool FineBuilt = false;
   std::uint32_t IndexedQueries = 0;
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
@@ -435,7 +485,14 @@ struct TVXPathData::TPathHitIndex {
     }
     return false;
   }
+  // One polygon: inside it is an odd winding.
+  static THitRule OwnRule(THitRule Rule, std::size_t Polygons) {
+    return Rule == THitRule::AnySubpath && Polygons == 1 ? THitRule::EvenOdd : Rule;
+  }
   bool Plain(const TVXPolygons& Source, float X, float Y, THitRule Rule) const;
+  // The answer through the grid and its fine cells: (X, Y) in bounds, Rule
+  // one that the grid answers (after OwnRule).
+  bool IndexedAnswer(float X, float Y, THitRule Rule) const;
   bool Query(const TVXPolygons& Source, float X, float Y, THitRule Rule);
 };
 
@@ -483,9 +540,7 @@ void TVXPathData::TPathHitIndex::BuildBands(const TVXPolygons& Source) {
   const double N = std::min(double(EdgeCount) / kBandEdges, EdgeSpan > 0 ? double(EdgeCount) * H / (kBandEdges * EdgeSpan) : 1.0);
   NBands = std::uint32_t(std::clamp(N, 1.0, double(1u << 20)));
   BandScale = NBands / H;
-  PolyStarts.resize(Source.size() + 1);
-  PolyStarts[0] = 0;
-  for (std::size_t p = 0; p < Source.size(); ++p) PolyStarts[p + 1] = PolyStarts[p] + std::uint32_t(Source[p].size());
+  PolyStarts = VertexStarts(Source);
   // An edge that crosses a ray at Y spans Y, so its bands, from that of its
   // top to that of its bottom (one monotonic function), hold Y's band: from
   // the lower to the higher band of its two ends, each vertex's band worked
@@ -555,7 +610,7 @@ bool TVXPathData::TPathHitIndex::BandQuery(const TVXPolygons& Source, float X, f
   std::int32_t Sum = 0, Ring = 0;
   bool AnyOdd = false;
   // The polygon of the first entry; later ones only move forwards.
-  std::size_t Poly = std::size_t(std::upper_bound(PolyStarts.begin(), PolyStarts.end(), BandEdges[Begin]) - PolyStarts.begin()) - 1;
+  std::size_t Poly = PolygonOf(PolyStarts, BandEdges[Begin]);
   const TPointF* P = Source[Poly].data();
   std::uint32_t Base = PolyStarts[Poly], Next = PolyStarts[Poly + 1];
   for (std::uint32_t e = Begin; e < End; ++e) {
@@ -718,12 +773,19 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   OriginX = Bounds.Left;
   OriginY = Bounds.Top;
   const std::size_t NFine = std::size_t(FX) * FY;
-  std::vector<std::uint64_t> Touched((NFine + 63) / 64, 0);
+  // Per fine cell, the edge that touches it (numbered as its vertex) while
+  // it is the only one.
+  constexpr std::uint32_t kNoEdge = std::numeric_limits<std::uint32_t>::max(), kManyEdges = kNoEdge - 1;
+  const bool Numbered = EdgeCount < kManyEdges;
+  const std::vector<std::uint32_t> Starts = Numbered ? VertexStarts(Source) : std::vector<std::uint32_t>{};
+  std::vector<std::uint32_t> OnlyEdge(NFine, kNoEdge);
   for (std::size_t p = 0; p < Source.size(); ++p) {
     const TCanvasPoints& Poly = Source[p];
-    for (std::size_t v = 0; v < Poly.size(); ++v)
+    for (std::size_t v = 0; v < Poly.size(); ++v) {
+      const std::uint32_t G = Numbered ? Starts[p] + std::uint32_t(v) : kManyEdges;
       ForEachCellOf(FX, FY, FineScaleX, FineScaleY, Margin, Poly[v], Poly[v == 0 ? Poly.size() - 1 : v - 1],
-                    [&](std::size_t F) { SetBit(Touched, F); });
+                    [&](std::size_t F) { OnlyEdge[F] = OnlyEdge[F] == kNoEdge || OnlyEdge[F] == G ? G : kManyEdges; });
+    }
   }
   // AnySubpath has an answer of its own only with the polygon masks; with
   // one polygon it is EvenOdd's, and beyond kMaskPolygons the fine grid
@@ -764,7 +826,8 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
       }
       for (std::uint32_t I = CI * Fine; I < (CI + 1) * Fine; ++I) {
         const std::size_t F = std::size_t(J) * FX + I;
-        if (Bit(Touched, F)) continue;
+        const std::uint32_t Only = OnlyEdge[F];
+        if (Only == kManyEdges) continue;
         const float X = float(Bounds.Left + (I + 0.5) / FineScaleX), Y = float(Bounds.Top + (J + 0.5) / FineScaleY);
         if (Bucket(X, Bounds.Left, FineScaleX, FX) != I || Bucket(Y, Bounds.Top, FineScaleY, FY) != J) continue;
         const std::uint32_t CJ = CellY(Y);
@@ -779,13 +842,91 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
         std::int32_t Sum = Beyond.Sum;
         std::uint64_t Odd = Beyond.Odd;
         for (const TOwn& K : Own) CountOwn(X, K.XC, K.Dir, K.Poly, Beyond.Rightwards, Sum, Odd);
-        for (int R = 0; R < 3; ++R)
-          if (!FineSets[R].empty()) SetFine(F, R, Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1)));
+        if (Only == kNoEdge) {
+          for (int R = 0; R < 3; ++R)
+            if (!FineSets[R].empty()) SetFine(F, R, Answer(THitRule(R), Sum, Masks ? Odd : std::uint64_t(Sum & 1)));
+        } else {
+          AddOneEdgeCell(Source, Starts, Only, I, J, X, Y, Sum, Odd, Margin);
+        }
       }
+    }
+  }
+  // The cells of one edge into their table, marked in the fine grid.
+  if (!OneEdgeCells.empty()) {
+    std::vector<TOneEdgeCell> Found = std::move(OneEdgeCells);
+    OneEdgeCells.assign(std::bit_ceil(Found.size() + Found.size() / 3 + 1), TOneEdgeCell{kNoCell, {}, {}, 0, 0});
+    const std::size_t Mask = OneEdgeCells.size() - 1;
+    for (const TOneEdgeCell& C : Found) {
+      std::size_t S = OneEdgeSlot(C.F, Mask);
+      while (OneEdgeCells[S].F != kNoCell) S = (S + 1) & Mask;
+      OneEdgeCells[S] = C;
+      for (std::vector<std::uint64_t>& Set : FineSets)
+        if (!Set.empty()) Set[C.F >> 5] |= std::uint64_t(2) << ((C.F & 31) * 2);
     }
   }
   for (int R = 0; R < 3; ++R) FineAnswers[R] = FineSets[R].empty() ? nullptr : FineSets[R].data();
   if (Source.size() == 1) FineAnswers[int(THitRule::AnySubpath)] = FineAnswers[int(THitRule::EvenOdd)];
+}
+
+void TVXPathData::TPathHitIndex::AddOneEdgeCell(const TVXPolygons& Source, std::span<const std::uint32_t> Starts,
+                                                std::uint32_t Edge, std::uint32_t I, std::uint32_t J, float X,
+                                                float Y, std::int32_t Sum, std::uint64_t Odd, double Margin) {
+  const std::size_t p = PolygonOf(Starts, Edge), v = Edge - Starts[p];
+  const TCanvasPoints& Poly = Source[p];
+  const TPointF PI = Poly[v], PJ = Poly[v == 0 ? Poly.size() - 1 : v - 1];
+  // A horizontal edge crosses no ray: it leaves its cells open.
+  if (PI.Y == PJ.Y || !std::isfinite(PI.X) || !std::isfinite(PI.Y) || !std::isfinite(PJ.X) || !std::isfinite(PJ.Y))
+    return;
+  // Where the edge ends within the cell's row, the strip above (or below)
+  // that end lies on the side of the end: left of the edge when the end is
+  // right of the cell. The end lies beyond the cell, as the next edge would
+  // touch it otherwise; one within the margins leaves the cell open.
+  const double CellLeft = Bounds.Left + I / FineScaleX - Margin;
+  const double CellRight = Bounds.Left + (I + 1) / FineScaleX + Margin;
+  const TPointF& Top = PI.Y < PJ.Y ? PI : PJ;
+  const TPointF& Bottom = PI.Y < PJ.Y ? PJ : PI;
+  std::uint8_t StripsLeft = 0;
+  auto Strip = [&](const TPointF& End, bool InRow, std::uint8_t Bit) {
+    if (!InRow || End.X < CellLeft) return true;
+    if (!(End.X > CellRight)) return false;
+    StripsLeft |= Bit;
+    return true;
+  };
+  if (!Strip(Top, Top.Y > Bounds.Top + J / FineScaleY - Margin, 1) ||
+      !Strip(Bottom, Bottom.Y < Bounds.Top + (J + 1) / FineScaleY + Margin, 2))
+    return;
+  // The answers on both sides from the one at (X, Y): the edge's crossing
+  // adds its direction to the points left of it.
+  double XC;
+  int Dir;
+  const bool LeftHere = Crossing(PI, PJ, Y, XC, Dir) ? X < XC : (StripsLeft & (Y < Top.Y ? 1 : 2)) != 0;
+  const std::int32_t EdgeDir = PI.Y > PJ.Y ? 1 : -1;
+  const std::uint64_t EdgeBit = std::uint64_t(1) << (p & 63);
+  const std::int32_t SumLeft = LeftHere ? Sum : Sum + EdgeDir, SumRight = SumLeft - EdgeDir;
+  const std::uint64_t OddLeft = LeftHere ? Odd : Odd ^ EdgeBit, OddRight = OddLeft ^ EdgeBit;
+  const bool Masks = !Inside.empty();
+  std::uint8_t Answers = 0;
+  for (int R = 0; R < 3; ++R) {
+    if (FineSets[R].empty()) continue;
+    Answers |= std::uint8_t(Answer(THitRule(R), SumLeft, Masks ? OddLeft : std::uint64_t(SumLeft & 1)) << R);
+    Answers |= std::uint8_t(Answer(THitRule(R), SumRight, Masks ? OddRight : std::uint64_t(SumRight & 1)) << (R + 3));
+  }
+  OneEdgeCells.push_back({std::uint32_t(std::size_t(J) * FX + I), PI, PJ, Answers, StripsLeft});
+}
+
+bool TVXPathData::TPathHitIndex::OneEdgeAnswer(float X, float Y, THitRule Rule) const {
+  const std::size_t F =
+      std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
+  // The fine grid marks only cells that are in the table.
+  const std::size_t Mask = OneEdgeCells.size() - 1;
+  std::size_t S = OneEdgeSlot(F, Mask);
+  while (OneEdgeCells[S].F != F) S = (S + 1) & Mask;
+  const TOneEdgeCell& C = OneEdgeCells[S];
+  double XC;
+  int Dir;
+  const bool Left = Crossing(C.PI, C.PJ, Y, XC, Dir) ? X < XC
+                    : (C.StripsLeft & (Y < std::min(C.PI.Y, C.PJ.Y) ? 1 : 2)) != 0;
+  return (C.Answers >> (int(Rule) + (Left ? 0 : 3))) & 1;
 }
 
 void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {
@@ -858,8 +999,7 @@ bool TVXPathData::TPathHitIndex::Plain(const TVXPolygons& Source, float X, float
 
 bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float Y, THitRule Rule) {
   if (!(X >= Bounds.Left && X <= Bounds.Right && Y >= Bounds.Top && Y < Bounds.Bottom)) return false;
-  // One polygon: inside it is an odd winding.
-  if (Rule == THitRule::AnySubpath && Source.size() == 1) Rule = THitRule::EvenOdd;
+  Rule = OwnRule(Rule, Source.size());
   auto Indexed = [&] { return GX > 0 && (Rule != THitRule::AnySubpath || !Inside.empty()); };
   if (!Indexed()) {
     if (!Built && EdgeCount > kMaxBandEdges) {
@@ -884,8 +1024,14 @@ bool TVXPathData::TPathHitIndex::Query(const TVXPolygons& Source, float X, float
     }
   }
   if (!FineBuilt && ++IndexedQueries > kQueriesBeforeFine) BuildFine(Source);
+  return IndexedAnswer(X, Y, Rule);
+}
+
+bool TVXPathData::TPathHitIndex::IndexedAnswer(float X, float Y, THitRule Rule) const {
   if (FX > 0) {
-    if (const int Known = FineAnswer(X, Y, Rule); Known >= 0) return Known != 0;
+    const int Known = FineAnswer(X, Y, Rule);
+    if (Known >= 0) return Known != 0;
+    if (Known == -2) return OneEdgeAnswer(X, Y, Rule);
   } else {
     const std::size_t Cell = std::size_t(CellY(Y)) * GX + CellX(X);
     if (Bit(CleanBits, Cell)) return Bit(AnswerBits[int(Rule)], Cell);
@@ -921,6 +1067,10 @@ inline bool TVXPathData::HitTest(float X, float Y, THitRule Rule) const {
 
 // Kept out of line, so that the warm path above stays a leaf.
 [[gnu::noinline]] bool TVXPathData::HitTestSlow(float X, float Y, THitRule Rule) const {
+  // A point in bounds that the warm fine grid leaves open: straight to the
+  // index's answer.
+  if (!FBatchStale && FHitIndex && FHitIndex->FineAnswers[int(Rule)])
+    return FHitIndex->IndexedAnswer(X, Y, TPathHitIndex::OwnRule(Rule, FPolygons.size()));
   // The first queries after a change walk the segments themselves: one
   // query then costs less than flattening the path would.
   if ((FBatchStale ? !FLiveValid : !FPolygonsValid) && FColdQueries < kColdQueries) {
