@@ -386,9 +386,11 @@ struct TVXPathData::TPathHitIndex {
   // read most of the time: the walk it saves reads the grid's cold lists.
   static constexpr std::uint32_t kNoCell = std::numeric_limits<std::uint32_t>::max();
   std::vector<TOneEdgeCell> OneEdgeCells;
-  static std::size_t OneEdgeSlot(std::size_t F, std::size_t Mask) {
-    return std::size_t((std::uint64_t(F) * 0x9E3779B97F4A7C15u) >> 32) & Mask;
+  // The first slot to try for fine cell F, and the slot after S.
+  std::size_t OneEdgeSlot(std::size_t F) const {
+    return std::size_t((std::uint64_t(std::uint32_t(F * 0x9E3779B1u)) * OneEdgeCells.size()) >> 32);
   }
+  std::size_t NextSlot(std::size_t S) const { return S + 1 < OneEdgeCells.size() ? S + 1 : 0; }
   bool FineBuilt = false;
   std::uint32_t IndexedQueries = 0;
   static bool Bit(const std::vector<std::uint64_t>& Set, std::size_t C) { return (Set[C >> 6] >> (C & 63)) & 1; }
@@ -854,11 +856,11 @@ void TVXPathData::TPathHitIndex::BuildFine(const TVXPolygons& Source) {
   // The cells of one edge into their table, marked in the fine grid.
   if (!OneEdgeCells.empty()) {
     std::vector<TOneEdgeCell> Found = std::move(OneEdgeCells);
-    OneEdgeCells.assign(std::bit_ceil(Found.size() + Found.size() / 3 + 1), TOneEdgeCell{kNoCell, {}, {}, 0, 0});
-    const std::size_t Mask = OneEdgeCells.size() - 1;
+    // Two thirds full: most cells are found in their first slot or the next.
+    OneEdgeCells.assign(Found.size() + Found.size() / 2 + 1, TOneEdgeCell{kNoCell, {}, {}, 0, 0});
     for (const TOneEdgeCell& C : Found) {
-      std::size_t S = OneEdgeSlot(C.F, Mask);
-      while (OneEdgeCells[S].F != kNoCell) S = (S + 1) & Mask;
+      std::size_t S = OneEdgeSlot(C.F);
+      while (OneEdgeCells[S].F != kNoCell) S = NextSlot(S);
       OneEdgeCells[S] = C;
       for (std::vector<std::uint64_t>& Set : FineSets)
         if (!Set.empty()) Set[C.F >> 5] |= std::uint64_t(2) << ((C.F & 31) * 2);
@@ -918,9 +920,8 @@ bool TVXPathData::TPathHitIndex::OneEdgeAnswer(float X, float Y, THitRule Rule) 
   const std::size_t F =
       std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
   // The fine grid marks only cells that are in the table.
-  const std::size_t Mask = OneEdgeCells.size() - 1;
-  std::size_t S = OneEdgeSlot(F, Mask);
-  while (OneEdgeCells[S].F != F) S = (S + 1) & Mask;
+  std::size_t S = OneEdgeSlot(F);
+  while (OneEdgeCells[S].F != F) S = NextSlot(S);
   const TOneEdgeCell& C = OneEdgeCells[S];
   double XC;
   int Dir;
