@@ -49,6 +49,8 @@ constexpr bool Is(char C, std::uint8_t Class) { return (Classes[static_cast<unsi
 constexpr bool IsSpace(char C) { return Is(C, cSpace); }
 constexpr bool IsSeparator(char C) { return Is(C, cSpace | cComma); }
 constexpr bool IsDigit(char C) { return unsigned(C - '0') < 10; }
+// The value of a decimal digit, and 10 or more for any other character.
+constexpr std::uint64_t DigitValue(char C) { return std::uint64_t(static_cast<unsigned char>(C)) - '0'; }
 constexpr bool IsSign(char C) { return Is(C, cSign); }
 constexpr bool IsExponent(char C) { return Is(C, cExponent); }
 constexpr bool IsCommandLetter(char C) { return Is(C, cCommand); }
@@ -98,26 +100,29 @@ inline float Quotient(std::int64_t M, std::ptrdiff_t K) {
 // text that the general number rules would still count as part of the
 // number) and the general route must read it.
 
-// The rest of a short decimal after its digits (M, with Fraction of them
-// after the point) end at P: the exponent, then the value.
-inline const char* FinishShortDecimal(const char* P, const char* End, bool Negative, std::int64_t M,
-                                      std::ptrdiff_t Fraction, bool Point, float& Value) {
+// A value narrowed to float with its sign put on last, so that -0 stays -0.
+inline float Signed(float Magnitude, bool Negative) {
+  return std::bit_cast<float>(std::bit_cast<std::uint32_t>(Magnitude) | (std::uint32_t(Negative) << 31));
+}
+
+// The exponent of a short decimal and then its value, M with Fraction of
+// its digits after the point; P is at the exponent letter.
+[[gnu::noinline]] const char* FinishShortDecimalExponent(const char* P, const char* End, bool Negative,
+                                                         std::int64_t M, std::ptrdiff_t Fraction, bool Point,
+                                                         float& Value) {
   std::ptrdiff_t Exponent = -Fraction;
-  if (P < End && IsExponent(*P)) {
-    const char* Q = P + 1;
-    bool NegativeExponent = false;
-    if (Q < End && IsSign(*Q)) NegativeExponent = *Q++ == '-';
-    const char* First = Q;
-    int E = 0;
-    while (Q < End && IsDigit(*Q) && Q - First < 4) E = E * 10 + (*Q++ - '0');
-    if (Q == First || (Q < End && IsDigit(*Q))) return nullptr;
-    Exponent += NegativeExponent ? -E : E;
-    P = Q;
-    // Another exponent letter, or a point where the mantissa had none,
-    // would still belong to this number.
-    if (P < End && (IsExponent(*P) || (*P == '.' && !Point))) return nullptr;
-  }
-  // The sign goes on last: -0 stays -0.
+  const char* Q = P + 1;
+  bool NegativeExponent = false;
+  if (Q < End && IsSign(*Q)) NegativeExponent = *Q++ == '-';
+  const char* First = Q;
+  int E = 0;
+  while (Q < End && IsDigit(*Q) && Q - First < 4) E = E * 10 + (*Q++ - '0');
+  if (Q == First || (Q < End && IsDigit(*Q))) return nullptr;
+  Exponent += NegativeExponent ? -E : E;
+  P = Q;
+  // Another exponent letter, or a point where the mantissa had none,
+  // would still belong to this number.
+  if (P < End && (IsExponent(*P) || (*P == '.' && !Point))) return nullptr;
   float Magnitude;
   if (Exponent <= 0 && Exponent >= -22)
     Magnitude = Quotient(M, -Exponent);
@@ -127,7 +132,24 @@ inline const char* FinishShortDecimal(const char* P, const char* End, bool Negat
     Magnitude = 0;
   else
     return nullptr;
-  Value = std::bit_cast<float>(std::bit_cast<std::uint32_t>(Magnitude) | (std::uint32_t(Negative) << 31));
+  Value = Signed(Magnitude, Negative);
+  return P;
+}
+
+// The rest of a short decimal after its digits (M, with Fraction of them
+// after the point, at most 15) end at P: the exponent, if any, then the
+// value.
+inline const char* FinishShortDecimal(const char* P, const char* End, bool Negative, std::int64_t M,
+                                      std::ptrdiff_t Fraction, bool Point, float& Value) {
+  if (P < End && IsExponent(*P)) [[unlikely]]
+    return FinishShortDecimalExponent(P, End, Negative, M, Fraction, Point, Value);
+  Value = Signed(Quotient(M, Fraction), Negative);
+  return P;
+}
+
+// The decimal digits from P taken into M; returns the end of them.
+inline const char* TakeDigits(const char* P, const char* End, std::uint64_t& M) {
+  for (std::uint64_t D; P < End && (D = DigitValue(*P)) < 10; ++P) M = M * 10 + D;
   return P;
 }
 
@@ -135,17 +157,18 @@ inline const char* FinishShortDecimal(const char* P, const char* End, bool Negat
 inline const char* ReadShortDecimal(const char* P, const char* End, bool Negative, float& Value) {
   std::uint64_t M = 0;
   const char* Digits = P;
-  while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
+  P = TakeDigits(P, End, M);
   std::ptrdiff_t Count = P - Digits, Fraction = 0;
   const bool Point = P < End && *P == '.';
   if (Point) {
     const char* First = ++P;
-    while (P < End && IsDigit(*P)) M = M * 10 + unsigned(*P++ - '0');
+    P = TakeDigits(P, End, M);
     Fraction = P - First;
     Count += Fraction;
   }
   // Up to 15 digits M is below 10^15 < 2^53 (and cannot have wrapped).
-  if (Count == 0 || Count > 15) return nullptr;
+  // One comparison for both ends: no digit, or too many.
+  if (std::size_t(Count - 1) >= 15) return nullptr;
   return FinishShortDecimal(P, End, Negative, std::int64_t(M), Fraction, Point, Value);
 }
 
@@ -154,7 +177,7 @@ inline const char* ReadShortDecimal(const char* P, const char* End, bool Negativ
 inline const char* ReadSignedShortDecimal(const char* P, const char* End, float& Value) {
   const bool Negative = P < End && *P == '-';
   const char* First = P + Negative;
-  if (First < End && (IsDigit(*First) || *First == '.')) return ReadShortDecimal(First, End, Negative, Value);
+  if (First < End && Is(*First, cDigit | cPoint)) return ReadShortDecimal(First, End, Negative, Value);
   return nullptr;
 }
 
