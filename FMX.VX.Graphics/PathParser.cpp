@@ -86,7 +86,8 @@ constexpr double InvPow10[] = {1e-0,  1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  
 inline float Quotient(std::int64_t M, std::ptrdiff_t K) {
   const double Q = double(M) * InvPow10[K];
   constexpr std::uint64_t Low = (std::uint64_t(1) << 29) - 1, Half = std::uint64_t(1) << 28;
-  if (((std::bit_cast<std::uint64_t>(Q) & Low) - (Half - 4)) > 8) return float(Q);
+  if (((std::bit_cast<std::uint64_t>(Q) & Low) - (Half - 4)) > 8) [[likely]]
+    return float(Q);
   return float(double(M) / Pow10[K]);
 }
 
