@@ -156,6 +156,16 @@ inline bool Crossing(const TPointF& PI, const TPointF& PJ, float Y, double& XC, 
   return true;
 }
 
+// Whether (X, Y) lies left of edge PJ -> PI as the walk sees it: its
+// crossing right of X. Above and below the edge, where it has no crossing,
+// StripsLeft says (bit 0: the strip above lies left of it, bit 1: below).
+inline bool LeftOfEdge(const TPointF& PI, const TPointF& PJ, std::uint8_t StripsLeft, float X, float Y) {
+  double XC;
+  int Dir;
+  if (Crossing(PI, PJ, Y, XC, Dir)) return X < XC;
+  return (StripsLeft & (Y < std::min(PI.Y, PJ.Y) ? 1 : 2)) != 0;
+}
+
 // Each polygon's first vertex, numbered over all polygons, then the count of
 // them all: a vertex's number is also that of the edge that ends at it.
 std::vector<std::uint32_t> VertexStarts(const TVXPolygons& Source) {
@@ -296,13 +306,16 @@ struct TVXPathData::TPathHitIndex {
   // polygon AnySubpath shares EvenOdd's.
   const std::uint64_t* FineAnswers[3] = {};
 
+  // The fine cell of (X, Y), in bounds.
+  std::size_t FineCell(float X, float Y) const {
+    return std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
+  }
   // The fine grid's answer: 1 inside, 0 outside; when it does not know, -2
   // in a cell of one edge, else -1.
   int FineAnswer(float X, float Y, THitRule Rule) const {
     const std::uint64_t* Set = FineAnswers[int(Rule)];
     if (!Set) return -1;
-    const std::size_t F =
-        std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
+    const std::size_t F = FineCell(X, Y);
     const unsigned Pair = unsigned(Set[F >> 5] >> ((F & 31) * 2)) & 3;
     return Pair & 1 ? int(Pair >> 1) : -1 - int(Pair >> 1);
   }
@@ -899,9 +912,7 @@ void TVXPathData::TPathHitIndex::AddOneEdgeCell(const TVXPolygons& Source, std::
     return;
   // The answers on both sides from the one at (X, Y): the edge's crossing
   // adds its direction to the points left of it.
-  double XC;
-  int Dir;
-  const bool LeftHere = Crossing(PI, PJ, Y, XC, Dir) ? X < XC : (StripsLeft & (Y < Top.Y ? 1 : 2)) != 0;
+  const bool LeftHere = LeftOfEdge(PI, PJ, StripsLeft, X, Y);
   const std::int32_t EdgeDir = PI.Y > PJ.Y ? 1 : -1;
   const std::uint64_t EdgeBit = std::uint64_t(1) << (p & 63);
   const std::int32_t SumLeft = LeftHere ? Sum : Sum + EdgeDir, SumRight = SumLeft - EdgeDir;
@@ -917,17 +928,12 @@ void TVXPathData::TPathHitIndex::AddOneEdgeCell(const TVXPolygons& Source, std::
 }
 
 bool TVXPathData::TPathHitIndex::OneEdgeAnswer(float X, float Y, THitRule Rule) const {
-  const std::size_t F =
-      std::size_t(Bucket(Y, OriginY, FineScaleY, FineLastY)) * FX + Bucket(X, OriginX, FineScaleX, FineLastX);
+  const std::size_t F = FineCell(X, Y);
   // The fine grid marks only cells that are in the table.
   std::size_t S = OneEdgeSlot(F);
   while (OneEdgeCells[S].F != F) S = NextSlot(S);
   const TOneEdgeCell& C = OneEdgeCells[S];
-  double XC;
-  int Dir;
-  const bool Left = Crossing(C.PI, C.PJ, Y, XC, Dir) ? X < XC
-                    : (C.StripsLeft & (Y < std::min(C.PI.Y, C.PJ.Y) ? 1 : 2)) != 0;
-  return (C.Answers >> (int(Rule) + (Left ? 0 : 3))) & 1;
+  return (C.Answers >> (int(Rule) + (LeftOfEdge(C.PI, C.PJ, C.StripsLeft, X, Y) ? 0 : 3))) & 1;
 }
 
 void TVXPathData::TPathHitIndex::WalkAt(float X, float Y, std::int32_t& Sum, std::uint64_t& Odd) const {

@@ -48,9 +48,9 @@ constexpr std::array<std::uint8_t, 256> Classes = MakeClasses();
 constexpr bool Is(char C, std::uint8_t Class) { return (Classes[static_cast<unsigned char>(C)] & Class) != 0; }
 constexpr bool IsSpace(char C) { return Is(C, cSpace); }
 constexpr bool IsSeparator(char C) { return Is(C, cSpace | cComma); }
-constexpr bool IsDigit(char C) { return unsigned(C - '0') < 10; }
 // The value of a decimal digit, and 10 or more for any other character.
 constexpr std::uint64_t DigitValue(char C) { return std::uint64_t(static_cast<unsigned char>(C)) - '0'; }
+constexpr bool IsDigit(char C) { return DigitValue(C) < 10; }
 constexpr bool IsSign(char C) { return Is(C, cSign); }
 constexpr bool IsExponent(char C) { return Is(C, cExponent); }
 constexpr bool IsCommandLetter(char C) { return Is(C, cCommand); }
